@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds both targets: build/x86_64 (run and tested under Wine) and
+# build/i686 (the 32-bit program; it cannot run on these machines).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="${KOVA_JOBS:-$(nproc)}"
+for arch in x86_64 i686; do
+    dir="$root/build/$arch"
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
+            -DCMAKE_BUILD_TYPE=Release >/dev/null
+    fi
+    echo "build: $arch"
+    cmake --build "$dir" -j "$jobs"
+done

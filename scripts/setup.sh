@@ -1,0 +1,366 @@
+#!/usr/bin/env bash
+# Prepares a Debian 12 machine for building and testing KOVA:
+#   1. installs the cross toolchain, Wine and the test tools with apt;
+#   2. builds static libpng, libjpeg-turbo, libffi and GoogleTest for
+#      x86_64-w64-mingw32 and i686-w64-mingw32 from Debian's sources;
+#   3. links <repo>/.cache/deps to the finished prefixes.
+#
+# The libraries live in a cache outside the repo (KOVA_CACHE, default
+# /var/cache/kova), in a folder keyed by the source versions, the compiler
+# packages and the recipe below, so fresh clones on the same machine reuse
+# them. A run that finds everything in place takes a few seconds.
+#
+# Run as root (apt, /var/cache). Safe to run again at any time.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+CACHE=$(realpath -m "${KOVA_CACHE:-/var/cache/kova}")
+JOBS=2
+ARCHES=(x86_64 i686)
+
+# Source packages from Debian's main archive. The security pool lists a newer
+# libpng1.6 whose .dsc cannot be downloaded, so the point-release one is pinned.
+PNG_SRC=libpng1.6   PNG_PIN=1.6.39-2+deb12u5
+JPEG_SRC=libjpeg-turbo JPEG_PIN=1:2.1.5-2
+FFI_SRC=libffi      FFI_PIN=3.4.4-1
+
+# Bump when a build recipe below changes so every machine rebuilds.
+RECIPE=1
+
+APT_PACKAGES=(
+  # cross compilers, IDL compiler, Wine's IDL files
+  g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev
+  libz-mingw-w64-dev
+  # running and driving the programs
+  wine wine64 xvfb xauth imagemagick xdotool
+  # Wine's X11 driver loads these at run time; they are only recommended
+  libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1
+  libxfixes3 libxxf86vm1 libgl1 libgnutls30 libdbus-1-3
+  # builds
+  cmake make nasm dpkg-dev xz-utils libgtest-dev
+  # host-side sanitizer and fuzzing builds
+  clang libclang-rt-14-dev
+)
+
+# Packages whose versions decide whether cached libraries still fit.
+KEY_PACKAGES=(
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix mingw-w64-i686-dev
+  binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+  libz-mingw-w64-dev libgtest-dev nasm cmake
+)
+
+say() { echo "setup: $*"; }
+die() { echo "setup: error: $*" >&2; exit 1; }
+
+export DEBIAN_FRONTEND=noninteractive
+APT_OPTS=(-y -q -o DPkg::Lock::Timeout=600 -o APT::Sandbox::User=root)
+APT_UPDATED=0
+
+apt_update() {
+  if [ "$APT_UPDATED" = 0 ]; then
+    say "apt-get update"
+    apt-get "${APT_OPTS[@]}" update >>"$CACHE/logs/apt.log" 2>&1 ||
+      { tail -n 20 "$CACHE/logs/apt.log" >&2; die "apt-get update failed"; }
+    APT_UPDATED=1
+  fi
+}
+
+need_root() {
+  [ "$(id -u)" = 0 ] || die "$1 needs root; run: sudo $0"
+}
+
+# Prints the packages in "$@" that are not installed.
+missing_packages() {
+  local p
+  for p in "$@"; do
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" = installed ] ||
+      echo "$p"
+  done
+}
+
+install_packages() {
+  local missing
+  mapfile -t missing < <(missing_packages "${APT_PACKAGES[@]}")
+  if [ "${#missing[@]}" = 0 ]; then
+    say "packages: all ${#APT_PACKAGES[@]} present"
+    return
+  fi
+  need_root "installing packages"
+  apt_update
+  say "installing ${missing[*]}"
+  apt-get "${APT_OPTS[@]}" install --no-install-recommends "${missing[@]}" \
+    >>"$CACHE/logs/apt.log" 2>&1 ||
+    { tail -n 30 "$CACHE/logs/apt.log" >&2; die "apt-get install failed (log: $CACHE/logs/apt.log)"; }
+  /usr/lib/wine/wine64 --version >/dev/null 2>&1 || die "wine64 does not start after install"
+}
+
+# --- cache key -------------------------------------------------------------
+
+deps_key() {
+  {
+    echo "recipe $RECIPE"
+    echo "$PNG_SRC $PNG_PIN"
+    echo "$JPEG_SRC $JPEG_PIN"
+    echo "$FFI_SRC $FFI_PIN"
+    dpkg-query -W -f='${Package} ${Version}\n' "${KEY_PACKAGES[@]}"
+  } | sha256sum | cut -c1-12
+}
+
+# --- logged steps ----------------------------------------------------------
+
+# step NAME CMD...: runs CMD with its output in $LOGS/NAME.log, prints the
+# time taken, and on failure shows the end of the log and stops.
+# CMD runs in a background subshell so that `set -e` stays in force inside it,
+# and in the scratch folder so that nothing can land in the work tree. With
+# job control on, the subshell has its own process group, which on_signal
+# stops as a whole (make and the compilers included).
+STEP_PID=
+step() {
+  local name=$1; shift
+  local log="$LOGS/${name// /-}.log" start=$SECONDS rc=0
+  ( cd "$SCRATCH"; "$@" ) >"$log" 2>&1 &
+  STEP_PID=$!
+  wait "$STEP_PID" || rc=$?
+  STEP_PID=
+  if [ "$rc" != 0 ]; then
+    echo "setup: FAILED: $name (exit $rc), last lines of $log:" >&2
+    tail -n 40 "$log" | sed 's/^/  | /' >&2
+    exit 1
+  fi
+  say "$name done ($((SECONDS - start))s)"
+}
+
+on_signal() {
+  if [ -n "$STEP_PID" ]; then
+    kill -TERM -- "-$STEP_PID" 2>/dev/null || true
+  fi
+  echo "setup: interrupted; the next run builds the libraries again" >&2
+  exit 130
+}
+
+# --- sources ---------------------------------------------------------------
+
+have_deb_src() {
+  grep -sqE '^[[:space:]]*(Types:.*[[:space:]]deb-src([[:space:]]|$)|deb-src[[:space:]])' \
+    /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources
+}
+
+add_deb_src() {
+  local d=/etc/apt/sources.list.d
+  if [ -f "$d/debian.sources" ]; then
+    sed -E 's/^Types:.*/Types: deb-src/' "$d/debian.sources" >"$d/debian-src.sources"
+    say "added $d/debian-src.sources"
+  elif grep -sqE '^deb[[:space:]]' /etc/apt/sources.list; then
+    sed -nE 's/^deb([[:space:]])/deb-src\1/p' /etc/apt/sources.list >"$d/debian-src.list"
+    say "added $d/debian-src.list"
+  else
+    die "no Debian apt sources found to mirror as deb-src"
+  fi
+}
+
+# Prints the versions of source package $1 that apt knows.
+source_versions() {
+  apt-cache showsrc --only-source "$1" 2>/dev/null | sed -n 's/^Version: //p'
+}
+
+# Makes sure apt can fetch the pinned source packages.
+prepare_sources() {
+  local pair pkg pin stale=0
+  for pair in "$PNG_SRC=$PNG_PIN" "$JPEG_SRC=$JPEG_PIN" "$FFI_SRC=$FFI_PIN"; do
+    pkg=${pair%%=*} pin=${pair#*=}
+    source_versions "$pkg" | grep -qxF "$pin" || stale=1
+  done
+  [ "$stale" = 1 ] || return 0
+  need_root "fetching source packages"
+  have_deb_src || add_deb_src
+  APT_UPDATED=0
+  apt_update
+}
+
+# fetch_source PKG PIN: downloads and unpacks PKG into $SCRATCH/src/PKG.
+# The pinned version comes first; if the archive dropped it, the newest
+# other Debian revision of the same upstream version is used instead.
+fetch_source() {
+  local pkg=$1 pin=$2 v dsc
+  local upstream=${pin#*:}; upstream=${upstream%-*}
+  local candidates
+  candidates=$({ echo "$pin"; source_versions "$pkg" |
+    awk -v u="$upstream" '{ w=$0; sub(/^[0-9]+:/, "", w); sub(/-[^-]*$/, "", w); if (w == u) print }' |
+    sort -Vr; } | awk '!seen[$0]++')
+  mkdir -p "$SCRATCH/dl/$pkg" "$SCRATCH/src"
+  for v in $candidates; do
+    rm -f "$SCRATCH/dl/$pkg"/*
+    if (cd "$SCRATCH/dl/$pkg" && apt-get "${APT_OPTS[@]}" source --download-only "$pkg=$v"); then
+      [ "$v" = "$pin" ] || echo "warning: $pkg $pin is gone from the archive, using $v" >&2
+      dsc=$(ls "$SCRATCH/dl/$pkg"/*.dsc)
+      rm -rf "$SCRATCH/src/$pkg"
+      dpkg-source --no-check -x "$dsc" "$SCRATCH/src/$pkg"
+      echo "$pkg $v" >>"$DEPS/versions.txt"
+      return 0
+    fi
+  done
+  echo "no downloadable version of $pkg (tried: $candidates)" >&2
+  return 1
+}
+
+# --- library builds --------------------------------------------------------
+
+toolchain() { echo "$ROOT/cmake/toolchain-$1.cmake"; }
+triple() { echo "$1-w64-mingw32"; }
+
+cmake_cross() {
+  local arch=$1; shift
+  cmake -DCMAKE_TOOLCHAIN_FILE="$(toolchain "$arch")" \
+    -DKOVA_DEPS_PREFIX="$DEPS/$arch" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
+    -DCMAKE_INSTALL_PREFIX="$DEPS/$arch" \
+    "$@"
+}
+
+# configure_cross ARCH ARGS...: autotools configure for ARCH into $DEPS/ARCH.
+configure_cross() {
+  local arch=$1; shift
+  local t; t=$(triple "$arch")
+  ./configure --host="$t" --prefix="$DEPS/$arch" \
+    CC="$t-gcc-posix" CXX="$t-g++-posix" AR="$t-ar" RANLIB="$t-ranlib" \
+    STRIP="$t-strip" CFLAGS="-O2" "$@"
+}
+
+build_libpng() {
+  local arch=$1 dir="$SCRATCH/build/libpng-$1"
+  rm -rf "$dir"; cp -a "$SCRATCH/src/$PNG_SRC" "$dir"; cd "$dir"
+  configure_cross "$arch" --disable-shared --enable-static --enable-intel-sse
+  make -j"$JOBS"
+  make install
+}
+
+build_libjpeg() {
+  local arch=$1 dir="$SCRATCH/build/libjpeg-$1"
+  rm -rf "$dir"
+  cmake_cross "$arch" -S "$SCRATCH/src/$JPEG_SRC" -B "$dir" \
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DREQUIRE_SIMD=ON \
+    -DWITH_JPEG8=OFF -DWITH_TURBOJPEG=ON
+  cmake --build "$dir" -j"$JOBS"
+  cmake --install "$dir"
+}
+
+build_libffi() {
+  local arch=$1 dir="$SCRATCH/build/libffi-$1"
+  rm -rf "$dir"; cp -a "$SCRATCH/src/$FFI_SRC" "$dir"; cd "$dir"
+  configure_cross "$arch" --disable-shared --enable-static --disable-docs \
+    --disable-multi-os-directory
+  make -j"$JOBS"
+  make install
+}
+
+# GoogleTest uses std::mutex, which only the posix thread model provides.
+# Its pthread option stays off: the library then uses Win32 primitives, the
+# same choice its headers make in a program that does not define
+# GTEST_HAS_PTHREAD, so both sides agree on the layout of gtest's types.
+build_gtest() {
+  local arch=$1 dir="$SCRATCH/build/gtest-$1"
+  rm -rf "$dir"
+  cmake_cross "$arch" -S /usr/src/googletest -B "$dir" \
+    -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON -Dgtest_disable_pthreads=ON
+  cmake --build "$dir" -j"$JOBS"
+  cmake --install "$dir"
+}
+
+# Drops the tools, manuals and libtool archives (which hold absolute paths)
+# that the builds install next to the libraries.
+trim_prefix() {
+  local p="$DEPS/$1"
+  rm -rf "${p:?}/bin" "$p/share/man" "$p/share/doc" "$p/share/info"
+  rm -f "$p"/lib/*.la
+  rmdir "$p/share" 2>/dev/null || true
+}
+
+check_prefix() {
+  local p="$DEPS/$1" f
+  for f in lib/libpng16.a lib/libjpeg.a lib/libturbojpeg.a lib/libffi.a \
+           lib/libgtest.a lib/libgtest_main.a lib/libgmock.a lib/libgmock_main.a \
+           include/png.h include/jpeglib.h include/turbojpeg.h include/ffi.h \
+           include/ffitarget.h include/gtest/gtest.h include/gmock/gmock.h; do
+    [ -f "$p/$f" ] || { echo "missing $p/$f"; return 1; }
+  done
+}
+
+build_deps() {
+  need_root "building the libraries"
+  set -m
+  trap on_signal INT TERM HUP
+  prepare_sources
+  rm -rf "$DEPS" "$CACHE/scratch"
+  mkdir -p "$DEPS" "$LOGS" "$SCRATCH/build"
+  step "fetch $PNG_SRC" fetch_source "$PNG_SRC" "$PNG_PIN"
+  step "fetch $JPEG_SRC" fetch_source "$JPEG_SRC" "$JPEG_PIN"
+  step "fetch $FFI_SRC" fetch_source "$FFI_SRC" "$FFI_PIN"
+  say "sources: $(paste -sd, "$DEPS/versions.txt" | sed 's/,/, /g')"
+  local pin
+  for pin in "$PNG_SRC $PNG_PIN" "$JPEG_SRC $JPEG_PIN" "$FFI_SRC $FFI_PIN"; do
+    grep -qxF "$pin" "$DEPS/versions.txt" ||
+      say "warning: ${pin/ /=} is no longer in the archive; update the pin"
+  done
+  local arch
+  for arch in "${ARCHES[@]}"; do
+    mkdir -p "$DEPS/$arch"
+    # libjpeg-turbo and GoogleTest are configured with the project's
+    # toolchain files, the only part of the repo the libraries depend on:
+    # bump RECIPE when they change.
+    step "libpng $arch" build_libpng "$arch"
+    step "libjpeg-turbo $arch" build_libjpeg "$arch"
+    step "libffi $arch" build_libffi "$arch"
+    step "googletest $arch" build_gtest "$arch"
+    trim_prefix "$arch"
+    step "check $arch" check_prefix "$arch"
+  done
+  rm -rf "$CACHE/scratch"
+  trap - INT TERM HUP
+  set +m
+  # Written last: a folder without it is an unfinished build.
+  date -u +%FT%TZ >"$DEPS/.complete"
+}
+
+# --- main ------------------------------------------------------------------
+
+main() {
+  local start=$SECONDS
+  mkdir -p "$CACHE/logs" 2>/dev/null || die "cannot create $CACHE (set KOVA_CACHE or run as root)"
+  install_packages
+
+  local key; key=$(deps_key) || die "cannot read the toolchain package versions"
+  DEPS="$CACHE/deps-$key"
+  LOGS="$DEPS/logs"
+  SCRATCH="$CACHE/scratch"
+
+  if [ -f "$DEPS/.complete" ]; then
+    say "libraries: $DEPS (cached)"
+  else
+    # One build per cache at a time; a second run waits and then finds it done.
+    exec 9>"$CACHE/.lock"
+    if ! flock -n 9; then
+      say "waiting for another setup run to finish"
+      flock 9
+    fi
+    if [ -f "$DEPS/.complete" ]; then
+      say "libraries: $DEPS (built by another run)"
+    else
+      say "building libraries into $DEPS (logs: $LOGS)"
+      build_deps
+      say "libraries: $DEPS (built in $((SECONDS - start))s)"
+    fi
+    exec 9>&-
+  fi
+
+  mkdir -p "$ROOT/.cache"
+  local link="$ROOT/.cache/deps"
+  if [ -e "$link" ] && [ ! -L "$link" ]; then
+    rm -rf "$link"
+  fi
+  ln -sfn "$DEPS" "$link"
+  say "$link -> $DEPS"
+  say "ready in $((SECONDS - start))s"
+}
+
+main "$@"

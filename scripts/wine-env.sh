@@ -1,0 +1,33 @@
+# Sourced by ./kova and the test wrapper: the project's own Wine prefix, quiet, with a
+# persistent wineserver so that each program starts in about 0.1 s instead of 1 s.
+# Expects KOVA_ROOT to be set to the repository root.
+
+export WINEPREFIX="${KOVA_WINEPREFIX:-$KOVA_ROOT/build/wine}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No installer prompts for the .NET runtime or the HTML engine.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+KOVA_WINE=/usr/lib/wine/wine64
+KOVA_WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$KOVA_WINESERVER" ] || KOVA_WINESERVER=wineserver
+
+kova_wine_ready() {
+    mkdir -p "$WINEPREFIX"
+    # One process at a time creates the prefix and starts the server. The server and
+    # Wine's background services (started by the first program after the server) get
+    # /dev/null as standard streams: had they inherited a caller's pipe (ctest's, or
+    # a shell pipeline's), the caller would wait for them to exit. Nor may they keep
+    # the lock's descriptor, or the lock would last as long as they do.
+    # Neither may keep the lock descriptor either, or the lock lasts as long as they do.
+    (
+        flock 9
+        if "$KOVA_WINESERVER" -p30 </dev/null >/dev/null 2>&1 9>&- || [ ! -f "$WINEPREFIX/.kova-ready" ]; then
+            "$KOVA_WINE" cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+        fi
+        if [ ! -f "$WINEPREFIX/.kova-ready" ]; then
+            # Without a window manager Wine waits for one on DestroyWindow; let it
+            # draw its own frames instead.
+            "$KOVA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&- || true
+            touch "$WINEPREFIX/.kova-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+}

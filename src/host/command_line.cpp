@@ -1,0 +1,47 @@
+// Command-line parsing: options end at the first word that is not one.
+#include "host/command_line.h"
+
+#include "object/text.h"
+
+const char* const ProductBanner =
+    "KOVA - console script host ver0.00a,\n"
+    "  by the KOVA developers";
+
+bool ParseCommandLine(int argc, const char* const* argv, StartupOptions& options) {
+    int i = 1;
+    for (; i < argc && (argv[i][0] == '-' || argv[i][0] == '/'); ++i) {
+        char c = argv[i][1];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c == 'h') options.hostName = argv[i] + 2;
+        else if (c == 't') options.talk = true;
+        else return false;  // includes a lone "-" or "/"
+    }
+    if (i < argc) {
+        options.scriptPath = argv[i++];
+        for (; i < argc; ++i) options.scriptOptions.push_back(argv[i]);
+    }
+    return options.talk || !options.scriptPath.empty();
+}
+
+std::string ChooseEngine(const StartupOptions& options) {
+    if (!options.hostName.empty()) return options.hostName;
+    std::string name = FileNamePart(options.scriptPath);
+    size_t dot = name.rfind('.');
+    std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    LowerNarrow(ext);
+    return (ext == "vb" || ext == "vbs") ? "VBScript" : "JavaScript";
+}
+
+std::string ProgramName(const std::string& argv0) {
+    std::string name = FileNamePart(argv0);
+    size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name;
+}
+
+std::string UsageText(const std::string& programName) {
+    return std::string(ProductBanner) + "\nUsage: " + programName +
+           " [options] [script [script options]]\n\n<options>\n"
+           "    -h<hostname> : select scripting host name\n"
+           "    -t           : talk mode (supported only JScript)\n";
+}

@@ -1,0 +1,48 @@
+// NScript: the one script context; owns the engine, its site and the named items.
+#pragma once
+
+#include <windows.h>
+#include <activscp.h>
+
+#include <string>
+
+#include "host/nscript_site.h"
+#include "object/arg_list.h"
+#include "object/com_ptr.h"
+
+class NScript {
+public:
+    NScript() = default;
+    NScript(const NScript&) = delete;
+    NScript& operator=(const NScript&) = delete;
+    virtual ~NScript() { Close(); }
+
+    // Creates and starts the engine of the language (a ProgID); false leaves it closed.
+    bool Initialize(const std::string& language, bool caseSensitive);
+    bool AddItem(const std::string& name, const GUID& type, IDispatch* object, bool globalMembers);
+    // Has the engine parse and run a file; false when the engine reports failure.
+    bool LoadScriptFile(const std::string& path);
+    // Parses and runs text with no file name behind it (errors report line numbers only).
+    bool ParseText(const std::wstring& code);
+    // status, when given, receives the engine's answer (or the look-up's failure).
+    bool CallFunction(const std::string& name, const ArgList* args, com_var* result, HRESULT* status = nullptr);
+    bool InvokeByName(const std::string& name, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
+                      UINT* argErr);
+    // A global script variable as a dispatch object (new reference), or null.
+    IDispatch* GetScriptObject(const std::string& name);
+    void Close();
+
+    bool caseSensitive() const noexcept { return caseSensitive_; }
+    bool open() const noexcept { return site_ && engine_ && parser_ && dispatch_; }
+    IDispatch* scriptDispatch() const noexcept { return dispatch_.get(); }
+
+private:
+    bool ParseWithCookie(const std::wstring& code, DWORD cookie);
+    HRESULT FunctionId(const std::string& name, DISPID* id);
+
+    com_ptr<IActiveScriptParse> parser_;
+    com_ptr<IActiveScript> engine_;
+    com_ptr<IDispatch> dispatch_;
+    com_ptr<NScriptSite> site_;
+    bool caseSensitive_ = true;
+};

@@ -1,0 +1,125 @@
+// NScriptSite: item look-up for the engine and the error reports on standard error.
+#include "host/nscript_site.h"
+
+#include "host/source_file_table.h"
+#include "object/text.h"
+
+#include <stdio.h>
+
+STDMETHODIMP NScriptSite::QueryInterface(REFIID riid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IActiveScriptSite))
+        *ppv = static_cast<IActiveScriptSite*>(this);
+    else if (IsEqualIID(riid, IID_IActiveScriptSiteWindow))
+        *ppv = static_cast<IActiveScriptSiteWindow*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) NScriptSite::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+STDMETHODIMP_(ULONG) NScriptSite::Release() {
+    LONG n = InterlockedDecrement(&refs_);
+    if (n == 0) {
+        delete this;
+        return 0;
+    }
+    if (n < 0) printf("Internal error in NScriptSite::Release()\n");
+    return static_cast<ULONG>(n);
+}
+
+STDMETHODIMP NScriptSite::GetLCID(LCID* plcid) {
+    if (!plcid) return E_POINTER;
+    *plcid = GetUserDefaultLCID();
+    return S_OK;
+}
+
+STDMETHODIMP NScriptSite::GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** unk, ITypeInfo** info) {
+    if ((mask & SCRIPTINFO_IUNKNOWN) && unk) *unk = nullptr;
+    if ((mask & SCRIPTINFO_ITYPEINFO) && info) *info = nullptr;
+    if (!name) return E_FAIL;
+    NScriptItem* item = nullptr;
+    for (auto& it : items) {
+        if (it->name == name) {
+            item = it.get();
+            break;
+        }
+    }
+    if (!item || !item->object) return E_FAIL;
+    if (mask & SCRIPTINFO_IUNKNOWN) {
+        if (!unk) return E_POINTER;
+        item->object->AddRef();
+        *unk = item->object.get();
+    }
+    if (mask & SCRIPTINFO_ITYPEINFO) {
+        if (!info) return E_POINTER;
+        wchar_t path[MAX_PATH];
+        DWORD len = GetModuleFileNameW(nullptr, path, MAX_PATH);
+        if (len == 0 || len >= MAX_PATH) return E_FAIL;
+        com_ptr<ITypeLib> lib;
+        HRESULT hr = LoadTypeLib(path, lib.put());
+        if (FAILED(hr)) return hr;
+        return lib->GetTypeInfoOfGuid(item->type, info);
+    }
+    return (mask & SCRIPTINFO_IUNKNOWN) ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP NScriptSite::GetDocVersionString(BSTR* version) {
+    if (!version) return E_POINTER;
+    *version = SysAllocString(L"");
+    return S_OK;
+}
+
+STDMETHODIMP NScriptSite::OnScriptTerminate(const VARIANT*, const EXCEPINFO*) { return S_OK; }
+STDMETHODIMP NScriptSite::OnStateChange(SCRIPTSTATE) { return S_OK; }
+STDMETHODIMP NScriptSite::OnEnterScript() { return S_OK; }
+STDMETHODIMP NScriptSite::OnLeaveScript() { return S_OK; }
+
+STDMETHODIMP NScriptSite::GetWindow(HWND* hwnd) {
+    if (!hwnd) return E_POINTER;
+    *hwnd = GetDesktopWindow();
+    return S_OK;
+}
+
+STDMETHODIMP NScriptSite::EnableModeless(BOOL) { return S_OK; }
+
+std::string FormatScriptError(const std::string& file, unsigned long line, const std::string& description,
+                              const std::string& source) {
+    // Reports are capped at 2047 characters, cut rather than overrun.
+    std::string text = "error [";
+    if (!file.empty()) text += file + ":";
+    text += std::to_string(line) + "]: " + description;
+    if (!source.empty()) text += "\n-> " + source;
+    if (text.size() > 2047) text.resize(2047);
+    return text;
+}
+
+// Always S_OK: the engine has already abandoned the failing code, and any other
+// answer only makes it report the same error again its own way.
+STDMETHODIMP NScriptSite::OnScriptError(IActiveScriptError* error) {
+    if (!error) return S_OK;
+    try {
+        DWORD cookie = 0;
+        ULONG line = 0;
+        LONG column = 0;
+        error->GetSourcePosition(&cookie, &line, &column);
+        bstr_ptr source;
+        if (FAILED(error->GetSourceLineText(source.put()))) source.put();
+        EXCEPINFO excep{};
+        error->GetExceptionInfo(&excep);
+        if (excep.pfnDeferredFillIn) excep.pfnDeferredFillIn(&excep);
+        bstr_ptr description(excep.bstrDescription);
+        bstr_ptr excepSource(excep.bstrSource);
+        bstr_ptr helpFile(excep.bstrHelpFile);
+
+        std::string text = FormatScriptError(SourceFileTable::NameOf(cookie), line + 1,
+                                             ToNarrow(description.get()), ToNarrow(source.get()));
+        fprintf(stderr, "%s\n", text.c_str());
+    } catch (...) {
+        // Out of memory while reporting: nothing sensible is left to print.
+    }
+    return S_OK;
+}

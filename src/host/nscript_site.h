@@ -1,0 +1,59 @@
+// NScriptSite: the site through which the engine calls back and reports script errors.
+#pragma once
+
+#include <windows.h>
+#include <activscp.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "object/com_ptr.h"
+
+class NScriptItem {
+public:
+    NScriptItem(std::wstring name, const GUID& type, IDispatch* object)
+        : name(std::move(name)), type(type), object(com_ptr<IDispatch>::share(object)) {}
+    virtual ~NScriptItem() = default;
+
+    std::wstring name;
+    GUID type;
+    com_ptr<IDispatch> object;
+};
+
+using NScriptItemList = std::vector<std::unique_ptr<NScriptItem>>;
+
+class NScriptSite final : public IActiveScriptSite, public IActiveScriptSiteWindow {
+public:
+    NScriptSite() = default;
+    NScriptSite(const NScriptSite&) = delete;
+    NScriptSite& operator=(const NScriptSite&) = delete;
+
+    // IUnknown (shared by both parts)
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+    // IActiveScriptSite
+    STDMETHODIMP GetLCID(LCID* plcid) override;
+    STDMETHODIMP GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** unk, ITypeInfo** info) override;
+    STDMETHODIMP GetDocVersionString(BSTR* version) override;
+    STDMETHODIMP OnScriptTerminate(const VARIANT* result, const EXCEPINFO* excep) override;
+    STDMETHODIMP OnStateChange(SCRIPTSTATE state) override;
+    STDMETHODIMP OnScriptError(IActiveScriptError* error) override;
+    STDMETHODIMP OnEnterScript() override;
+    STDMETHODIMP OnLeaveScript() override;
+    // IActiveScriptSiteWindow
+    STDMETHODIMP GetWindow(HWND* hwnd) override;
+    STDMETHODIMP EnableModeless(BOOL enable) override;
+
+    NScriptItemList items;
+
+private:
+    ~NScriptSite() = default;
+    LONG refs_ = 0;
+};
+
+// The text of a script error report: "error [file:line]: description" with an
+// optional "\n-> source line"; line is 1-based, file may be empty.
+std::string FormatScriptError(const std::string& file, unsigned long line, const std::string& description,
+                              const std::string& source);

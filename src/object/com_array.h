@@ -1,0 +1,38 @@
+// com_array: a one-dimensional SAFEARRAY of variants, owned or borrowed.
+#pragma once
+
+#include "object/com_var.h"
+
+class com_array {
+public:
+    com_array() noexcept = default;
+    com_array(const com_array&) = delete;
+    com_array& operator=(const com_array&) = delete;
+    ~com_array() { reset(); }
+
+    // Releases the current array (destroying it unless borrowed).
+    void reset() noexcept;
+    // A new owned array of n empty variants, lower bound 0.
+    bool create(long n);
+    // Refers to the one-dimensional array held by value (following one VT_BYREF); borrowed.
+    bool attach(const VARIANT& value);
+    // The same tests as attach, but keeps an owned copy.
+    bool attach_copy(const VARIANT& value);
+
+    long count() const noexcept;
+    com_var get(long i) const;
+    bool set(long i, const VARIANT& value);
+    bool set(long i, const com_var& value) { return set(i, value.v); }
+    // Moves the array into a VT_ARRAY | VT_VARIANT value; empty without an array.
+    com_var detach();
+
+    SAFEARRAY* array() const noexcept { return psa_; }
+    bool borrowed() const noexcept { return borrowed_; }
+
+private:
+    static SAFEARRAY* ArrayOf(const VARIANT& value);
+    bool ElementsAreVariants() const noexcept;
+
+    SAFEARRAY* psa_ = nullptr;
+    bool borrowed_ = false;
+};

@@ -1,0 +1,107 @@
+// Dispatch helpers: every call passes the user's locale, IID_NULL and no named arguments.
+#include "object/dispatch_helpers.h"
+
+#include "host/nscript.h"
+#include "object/com_ptr.h"
+#include "object/text.h"
+
+#include <stdio.h>
+
+bool GetMemberByName(const com_var& value, const std::string& name, com_var* result) {
+    com_ptr<IDispatchEx> ex = com_ptr<IDispatchEx>::adopt(value.ToDispatchEx());
+    if (!ex) return false;
+    DISPID id = DISPID_VALUE;
+    if (!name.empty()) {
+        bstr_ptr bname(NewBstr(name));
+        if (FAILED(ex->GetDispID(bname.get(), fdexNameCaseSensitive, &id))) return false;
+    }
+    DISPPARAMS none{};
+    VARIANT out;
+    VariantInit(&out);
+    if (FAILED(ex->InvokeEx(id, GetUserDefaultLCID(), DISPATCH_PROPERTYGET, &none, &out, nullptr, nullptr))) {
+        VariantClear(&out);
+        return false;
+    }
+    if (result) result->adopt(out);
+    else VariantClear(&out);
+    return true;
+}
+
+bool CallDispatch(IDispatch* disp, const std::string& name, const ArgList* args, com_var* result) {
+    if (!disp) return false;
+    DISPID id = DISPID_VALUE;
+    if (!name.empty()) {
+        bstr_ptr bname(NewBstr(name));
+        LPOLESTR names[] = {bname.get()};
+        if (FAILED(disp->GetIDsOfNames(IID_NULL, names, 1, GetUserDefaultLCID(), &id))) return false;
+    }
+    OutgoingParams params(args);
+    VARIANT out;
+    VariantInit(&out);
+    HRESULT hr = disp->Invoke(id, IID_NULL, GetUserDefaultLCID(), DISPATCH_METHOD, params.get(), &out, nullptr,
+                              nullptr);
+    if (FAILED(hr)) {
+        VariantClear(&out);
+        return false;
+    }
+    if (result) result->adopt(out);
+    else VariantClear(&out);
+    return true;
+}
+
+bool ConstructDispatch(IDispatchEx* disp, const ArgList* args, com_var* result) {
+    if (!disp) return false;
+    OutgoingParams params(args);
+    VARIANT out;
+    VariantInit(&out);
+    HRESULT hr = disp->InvokeEx(DISPID_VALUE, GetUserDefaultLCID(), DISPATCH_CONSTRUCT, params.get(), &out, nullptr,
+                                nullptr);
+    if (FAILED(hr)) {
+        VariantClear(&out);
+        return false;
+    }
+    if (result) result->adopt(out);
+    else VariantClear(&out);
+    return true;
+}
+
+namespace {
+com_var CopyOf(const com_array& array) {
+    com_var r;
+    if (!array.array()) return r;
+    SAFEARRAY* copy = nullptr;
+    if (FAILED(SafeArrayCopy(array.array(), &copy)) || !copy) return r;
+    r.v.vt = VT_ARRAY | VT_VARIANT;
+    r.v.parray = copy;
+    return r;
+}
+}  // namespace
+
+com_var ArrayToScript(NScript* script, const com_array& array) {
+    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script ? script->GetScriptObject("Array") : nullptr);
+    com_ptr<IDispatchEx> ex = ctor.query<IDispatchEx>(IID_IDispatchEx);
+    if (!ex) return CopyOf(array);
+    ArgList args;
+    long n = array.count();
+    args.reserve(static_cast<size_t>(n));
+    for (long i = 0; i < n; ++i) args.push_back(array.get(i));
+    com_var result;
+    if (!ConstructDispatch(ex.get(), &args, &result)) return CopyOf(array);
+    return result;
+}
+
+bool ScriptToArray(const com_var& value, com_array& array) {
+    if (array.attach_copy(value.v)) return true;
+    com_var length;
+    if (!GetMemberByName(value, "length", &length)) return false;
+    double d = length.ToNumberStrict();
+    long n = (d > 0 && d < 2147483647.0) ? static_cast<long>(d) : 0;
+    if (!array.create(n)) return false;
+    char index[16];
+    for (long i = 0; i < n; ++i) {
+        snprintf(index, sizeof index, "%ld", i);
+        com_var element;
+        if (GetMemberByName(value, index, &element)) array.set(i, element);
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+// Reading, calling and constructing members of any dispatch value, and the bridge
+// between variant arrays and the engine's Array objects.
+#pragma once
+
+#include "object/arg_list.h"
+#include "object/com_array.h"
+
+class NScript;
+
+// Property get of a member (the empty name is the value itself); needs IDispatchEx.
+bool GetMemberByName(const com_var& value, const std::string& name, com_var* result);
+// Method call; the empty name calls DISPID_VALUE.
+bool CallDispatch(IDispatch* disp, const std::string& name, const ArgList* args, com_var* result);
+// DISPATCH_CONSTRUCT on DISPID_VALUE.
+bool ConstructDispatch(IDispatchEx* disp, const ArgList* args, com_var* result);
+
+// A script Array holding the elements, where the engine has a global Array;
+// otherwise a copy of the variant array.
+com_var ArrayToScript(NScript* script, const com_array& array);
+// Fills array from a variant array or from any object with "length" and indexed members.
+bool ScriptToArray(const com_var& value, com_array& array);

@@ -1,0 +1,351 @@
+// NObjectWrap: IDispatchEx calls turned into the operations of the wrapped NObject.
+#include "object/nobject_wrap.h"
+
+#include "object/com_ptr.h"
+#include "object/member_name_table.h"
+#include "object/text.h"
+
+#include <math.h>
+#include <stdio.h>
+
+// {6B0C3D1E-5A4F-4C2B-9D71-3E8A2F6C4B10}
+const IID IID_NObjectWrap = {0x6b0c3d1e, 0x5a4f, 0x4c2b, {0x9d, 0x71, 0x3e, 0x8a, 0x2f, 0x6c, 0x4b, 0x10}};
+
+NProp* NPropList::Find(DISPID id) {
+    for (NProp& p : props_)
+        if (p.id == id) return &p;
+    return nullptr;
+}
+
+bool NPropList::Remove(DISPID id) {
+    for (auto it = props_.begin(); it != props_.end(); ++it) {
+        if (it->id == id) {
+            props_.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+HRESULT NPropList::Next(DISPID id, DISPID* next) const {
+    if (props_.empty()) {
+        *next = DISPID_UNKNOWN;
+        return S_FALSE;
+    }
+    if (id == DISPID_STARTENUM) {
+        *next = props_.front().id;
+        return S_OK;
+    }
+    for (size_t i = 0; i < props_.size(); ++i) {
+        if (props_[i].id != id) continue;
+        if (i + 1 == props_.size()) {
+            *next = DISPID_UNKNOWN;
+            return S_FALSE;
+        }
+        *next = props_[i + 1].id;
+        return S_OK;
+    }
+    return E_FAIL;
+}
+
+NObjectWrap::NObjectWrap(NObject* object) : object_(object) {
+    ++object_->wrapperCount;
+}
+
+NObjectWrap::~NObjectWrap() {
+    if (--object_->wrapperCount == 0) delete object_;
+}
+
+NObjectWrap* NObjectWrap::FromUnknown(IUnknown* unk) {
+    if (!unk) return nullptr;
+    NObjectWrap* wrap = nullptr;
+    if (FAILED(unk->QueryInterface(IID_NObjectWrap, reinterpret_cast<void**>(&wrap))) || !wrap) return nullptr;
+    wrap->Release();  // the caller's own reference keeps it alive
+    return wrap;
+}
+
+STDMETHODIMP NObjectWrap::QueryInterface(REFIID riid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IDispatchEx) ||
+        IsEqualIID(riid, IID_NObjectWrap)) {
+        *ppv = static_cast<IDispatchEx*>(this);
+        AddRef();
+        return S_OK;
+    }
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) NObjectWrap::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+STDMETHODIMP_(ULONG) NObjectWrap::Release() {
+    LONG n = InterlockedDecrement(&refs_);
+    if (n == 0) {
+        delete this;
+        return 0;
+    }
+    if (n < 0) printf("Internal error in NObjectWrap::Release()\n");
+    return static_cast<ULONG>(n);
+}
+
+STDMETHODIMP NObjectWrap::GetTypeInfoCount(UINT* pctinfo) {
+    if (!pctinfo) return E_POINTER;
+    *pctinfo = 0;
+    return S_OK;
+}
+
+STDMETHODIMP NObjectWrap::GetTypeInfo(UINT, LCID, ITypeInfo** ppti) {
+    if (ppti) *ppti = nullptr;
+    return DISP_E_BADINDEX;
+}
+
+STDMETHODIMP NObjectWrap::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+    if (!names || !ids) return E_POINTER;
+    for (UINT i = 0; i < count; ++i) {
+        HRESULT hr = GetDispID(names[i], fdexNameCaseSensitive, &ids[i]);
+        if (FAILED(hr)) return hr;
+    }
+    return S_OK;
+}
+
+STDMETHODIMP NObjectWrap::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                 EXCEPINFO* excep, UINT*) {
+    return InvokeEx(id, lcid, flags, params, result, excep, nullptr);
+}
+
+STDMETHODIMP NObjectWrap::GetDispID(BSTR name, DWORD, DISPID* pid) try {
+    if (!pid) return E_POINTER;
+    std::string narrow = ToNarrow(name, name ? static_cast<int>(SysStringLen(name)) : 0);
+    if (!object_->caseSensitive()) LowerNarrow(narrow);
+    DISPID id = MemberNameTable::IdOf(narrow);
+    if (props_.Find(id) || object_->HasMember(narrow) == S_OK) {
+        *pid = id;
+        return S_OK;
+    }
+    return DISP_E_UNKNOWNNAME;
+} catch (...) {
+    return E_OUTOFMEMORY;
+}
+
+STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                   EXCEPINFO* excep, IServiceProvider* caller) {
+    try {
+        if (id != DISPID_VALUE) {
+            if (NProp* prop = props_.Find(id)) return InvokeProperty(*prop, lcid, flags, params, result, excep, caller);
+        }
+        return InvokeObject(id, flags, params, result);
+    } catch (...) {
+        return E_OUTOFMEMORY;  // nothing may unwind into the engine
+    }
+}
+
+HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result) {
+    const std::string& name = MemberNameTable::NameOf(id);
+    if (id != DISPID_VALUE && name.empty()) return DISP_E_UNKNOWNNAME;
+
+    ArgList args(params);
+    if (id == DISPID_VALUE && params && params->cNamedArgs == 1 && params->rgdispidNamedArgs &&
+        params->rgdispidNamedArgs[0] == DISPID_THIS)
+        args.pop_back();
+
+    // The wrapped object may lose its last wrapper during the call (a script
+    // dropping the object from inside a handler): keep this one alive meanwhile.
+    com_ptr<IDispatchEx> self = com_ptr<IDispatchEx>::share(this);
+    com_var value;
+    HRESULT hr;
+    switch (flags) {
+    case DISPATCH_METHOD:
+        hr = object_->Call(name, args, value);
+        break;
+    case DISPATCH_PROPERTYGET:
+        hr = object_->GetProp(name, value);
+        break;
+    case DISPATCH_METHOD | DISPATCH_PROPERTYGET:
+        hr = object_->GetProp(name, value);
+        if (hr == DISP_E_MEMBERNOTFOUND) hr = object_->Call(name, args, value);
+        if (hr == S_OK && result) value.detach(result);
+        return S_OK;
+    case DISPATCH_PROPERTYPUT:
+    case DISPATCH_PROPERTYPUTREF:
+    case DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF:
+        if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
+        hr = object_->PutProp(name, args[0]);
+        break;
+    case DISPATCH_CONSTRUCT:
+        hr = object_->Construct(args, value);
+        if (hr == S_OK && result) value.detach(result);
+        return S_OK;
+    default:
+        return E_FAIL;
+    }
+    if (hr == S_OK && result) value.detach(result);
+    return hr;
+}
+
+namespace {
+// A numeric index into a stored one-dimensional variant array: the array and the
+// position counted from its first element (out-of-range positions become -1).
+bool IndexedArray(const com_var& value, const com_var& index, SAFEARRAY** psa, LONG* element) {
+    if (!index.IsNumeric()) return false;
+    VARTYPE vt = value.type();
+    if (!(vt & VT_ARRAY)) return false;
+    SAFEARRAY* a = (vt & VT_BYREF) ? (value.v.pparray ? *value.v.pparray : nullptr) : value.v.parray;
+    if (!a || SafeArrayGetDim(a) != 1) return false;
+    *psa = a;
+    LONG lo = 0;
+    SafeArrayGetLBound(a, 1, &lo);
+    double pos = trunc(index.ToNumber() - lo);
+    *element = (pos >= 0 && pos < 2147483648.0) ? static_cast<LONG>(pos) : -1;
+    return true;
+}
+
+bool InRange(SAFEARRAY* a, LONG element) {
+    LONG lo = 0, hi = -1;
+    SafeArrayGetLBound(a, 1, &lo);
+    SafeArrayGetUBound(a, 1, &hi);
+    return element >= 0 && element < hi - lo + 1 && (a->fFeatures & FADF_VARIANT) && a->cbElements == sizeof(VARIANT);
+}
+
+// Property get with no argument or one array index; S_FALSE when neither applies.
+HRESULT GetPropertyValue(const com_var& value, const DISPPARAMS* params, VARIANT* result) {
+    UINT n = params ? params->cArgs : 0;
+    if (n == 0) {
+        com_var copy(value);
+        copy.detach(result);
+        return S_OK;
+    }
+    if (n == 1) {
+        com_var index(params->rgvarg[0]);
+        SAFEARRAY* a = nullptr;
+        LONG element = -1;
+        if (IndexedArray(value, index, &a, &element)) {
+            if (!InRange(a, element)) return DISP_E_BADINDEX;
+            LONG lo = 0;
+            SafeArrayGetLBound(a, 1, &lo);
+            LONG at = lo + element;
+            VARIANT tmp;
+            VariantInit(&tmp);
+            HRESULT hr = SafeArrayGetElement(a, &at, &tmp);
+            if (FAILED(hr)) return hr;
+            *result = tmp;
+            return S_OK;
+        }
+    }
+    return S_FALSE;
+}
+
+HRESULT CallValue(const com_var& value, LCID lcid, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
+                  IServiceProvider* caller) {
+    com_ptr<IDispatch> disp = com_ptr<IDispatch>::adopt(value.ToDispatch());
+    if (!disp) return DISP_E_TYPEMISMATCH;
+    DISPPARAMS none{};
+    if (!params) params = &none;
+    if (com_ptr<IDispatchEx> ex = disp.query<IDispatchEx>(IID_IDispatchEx))
+        return ex->InvokeEx(DISPID_VALUE, lcid, DISPATCH_METHOD, params, result, excep, caller);
+    return disp->Invoke(DISPID_VALUE, IID_NULL, lcid, DISPATCH_METHOD, params, result, excep, nullptr);
+}
+}  // namespace
+
+HRESULT NObjectWrap::InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                    EXCEPINFO* excep, IServiceProvider* caller) {
+    switch (flags) {
+    case DISPATCH_METHOD: {
+        com_var value(prop.value);  // the call may replace the property
+        return CallValue(value, lcid, params, result, excep, caller);
+    }
+    case DISPATCH_PROPERTYGET: {
+        if (!result) return E_FAIL;
+        HRESULT hr = GetPropertyValue(prop.value, params, result);
+        return hr == S_FALSE ? E_FAIL : hr;
+    }
+    case DISPATCH_METHOD | DISPATCH_PROPERTYGET: {
+        if (result) {
+            HRESULT hr = GetPropertyValue(prop.value, params, result);
+            if (hr != S_FALSE) return hr;
+        }
+        com_var value(prop.value);
+        return SUCCEEDED(CallValue(value, lcid, params, result, excep, caller)) ? S_OK : DISP_E_TYPEMISMATCH;
+    }
+    case DISPATCH_PROPERTYPUT:
+    case DISPATCH_PROPERTYPUTREF:
+    case DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF: {
+        UINT n = params ? params->cArgs : 0;
+        if (n == 1) {
+            prop.value.assign(params->rgvarg[0]);
+            return S_OK;
+        }
+        if (n == 2) {
+            // Arguments arrive last first: rgvarg[1] is the index, rgvarg[0] the new element.
+            com_var index(params->rgvarg[1]);
+            SAFEARRAY* a = nullptr;
+            LONG element = -1;
+            if (IndexedArray(prop.value, index, &a, &element)) {
+                if (!InRange(a, element)) return DISP_E_BADINDEX;
+                LONG lo = 0;
+                SafeArrayGetLBound(a, 1, &lo);
+                LONG at = lo + element;
+                com_var item(params->rgvarg[0]);
+                return SUCCEEDED(SafeArrayPutElement(a, &at, &item.v)) ? S_OK : DISP_E_BADINDEX;
+            }
+        }
+        return DISP_E_BADPARAMCOUNT;
+    }
+    default:
+        return E_FAIL;
+    }
+}
+
+STDMETHODIMP NObjectWrap::DeleteMemberByName(BSTR name, DWORD) try {
+    std::string narrow = ToNarrow(name, name ? static_cast<int>(SysStringLen(name)) : 0);
+    props_.Remove(MemberNameTable::IdOf(narrow));
+    return S_OK;
+} catch (...) {
+    return E_OUTOFMEMORY;
+}
+
+STDMETHODIMP NObjectWrap::DeleteMemberByDispID(DISPID id) {
+    props_.Remove(id);
+    return S_OK;
+}
+
+STDMETHODIMP NObjectWrap::GetMemberProperties(DISPID, DWORD, DWORD* props) {
+    if (!props) return E_POINTER;
+    *props = fdexPropCanGet;
+    return S_OK;
+}
+
+STDMETHODIMP NObjectWrap::GetMemberName(DISPID id, BSTR* name) {
+    if (!name) return E_POINTER;
+    *name = nullptr;
+    NProp* prop = props_.Find(id);
+    if (!prop) return DISP_E_MEMBERNOTFOUND;
+    *name = NewBstr(prop->name);
+    return S_OK;
+}
+
+STDMETHODIMP NObjectWrap::GetNextDispID(DWORD, DISPID id, DISPID* next) {
+    if (!next) return E_POINTER;
+    return props_.Next(id, next);
+}
+
+STDMETHODIMP NObjectWrap::GetNameSpaceParent(IUnknown** parent) {
+    if (parent) *parent = nullptr;
+    return E_NOTIMPL;
+}
+
+void NObjectWrap::AddProperty(const std::string& name, const com_var& value) {
+    std::string key = name;
+    if (!object_->caseSensitive()) LowerNarrow(key);
+    DISPID id = MemberNameTable::IdOf(key);
+    props_.Add(NProp{std::move(key), value, id});
+}
+
+com_var Wrap(NObject* object) {
+    NObjectWrap* wrap = new NObjectWrap(object);
+    com_var v;
+    v.v.vt = VT_DISPATCH;
+    v.v.pdispVal = wrap;
+    wrap->AddRef();
+    return v;
+}
+

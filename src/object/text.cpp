@@ -1,0 +1,87 @@
+// Narrow text conversions; the ANSI code page may be a double-byte one.
+#include "object/text.h"
+
+#include <mbstring.h>
+#include <string.h>
+
+std::string ToNarrow(const wchar_t* s, int len) {
+    if (!s) return std::string();
+    if (len < 0) len = static_cast<int>(wcslen(s));
+    if (len == 0) return std::string();
+    int n = WideCharToMultiByte(CP_ACP, 0, s, len, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) WideCharToMultiByte(CP_ACP, 0, s, len, &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring ToWide(const char* s, int len) {
+    if (!s) return std::wstring();
+    if (len < 0) len = static_cast<int>(strlen(s));
+    if (len == 0) return std::wstring();
+    int n = MultiByteToWideChar(CP_ACP, 0, s, len, nullptr, 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, s, len, &out[0], n);
+    return out;
+}
+
+BSTR NewBstr(const std::string& s) {
+    int len = static_cast<int>(s.size());
+    int n = len ? MultiByteToWideChar(CP_ACP, 0, s.data(), len, nullptr, 0) : 0;
+    BSTR b = SysAllocStringLen(nullptr, static_cast<UINT>(n));
+    if (b && n > 0) MultiByteToWideChar(CP_ACP, 0, s.data(), len, b, n);
+    return b;
+}
+
+void LowerNarrow(std::string& s) {
+    for (size_t i = 0; i < s.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if (IsDBCSLeadByte(c)) {
+            ++i;  // the trail byte may look like a letter
+        } else if (c >= 'A' && c <= 'Z') {
+            s[i] = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+}
+
+bool EqualsNoCase(const char* a, const char* b) {
+    return _stricmp(a, b) == 0;
+}
+
+namespace {
+// Length of a drive ("C:") or share ("\\server\share") prefix.
+size_t PrefixLength(const std::string& p) {
+    if (p.size() >= 2 && p[1] == ':') return 2;
+    if (p.size() >= 2 && (p[0] == '\\' || p[0] == '/') && (p[1] == '\\' || p[1] == '/')) {
+        size_t i = 2, parts = 0;
+        while (i < p.size() && parts < 2) {
+            if (p[i] == '\\' || p[i] == '/') ++parts;
+            if (parts < 2) ++i;
+        }
+        return i;
+    }
+    return 0;
+}
+
+// Position after the last separator, stepping over double-byte characters.
+size_t NameStart(const std::string& p) {
+    size_t start = PrefixLength(p);
+    size_t name = start;
+    for (size_t i = start; i < p.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(p[i]);
+        if (IsDBCSLeadByte(c)) { ++i; continue; }
+        if (c == '\\' || c == '/') name = i + 1;
+    }
+    return name;
+}
+}  // namespace
+
+std::string FileNamePart(const std::string& path) {
+    return path.substr(NameStart(path));
+}
+
+std::string DirectoryPart(const std::string& path) {
+    size_t name = NameStart(path);
+    size_t prefix = PrefixLength(path);
+    if (name <= prefix) return path.substr(0, prefix);
+    return path.substr(0, name - 1);
+}

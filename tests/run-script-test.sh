@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs one script test through ./kova and compares standard output, standard error
+# and the exit code with the files beside the script. The C run-time writes "\r\n"
+# for "\n" on text streams, so line ends are compared without the "\r".
+set -u
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# The test is named by its script, or by its .args file when it runs no script of its own.
+test="$1"
+base="${test%.*}"
+cd "$root/tests/scripts"
+rel="$(realpath --relative-to=. "$test")"
+
+words=()
+if [ -f "$base.args" ]; then
+    while IFS= read -r w || [ -n "$w" ]; do
+        words+=("${w//\$SCRIPT/$rel}")
+    done <"$base.args"
+else
+    words=("$rel")
+fi
+
+envs=(LANG=C.UTF-8 LC_ALL=C.UTF-8)
+case "/$rel" in
+    */cp932/*) envs+=(LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8) ;;
+esac
+input=/dev/null
+[ -f "$base.in" ] && input="$base.in"
+
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+env "${envs[@]}" "$root/kova" "${words[@]}" <"$input" >"$tmp/out" 2>"$tmp/err"
+code=$?
+
+fail=0
+expect_code=0
+[ -f "$base.code" ] && expect_code="$(tr -d '[:space:]' <"$base.code")"
+if [ "$code" != "$expect_code" ]; then
+    echo "exit code: expected $expect_code, got $code"
+    fail=1
+fi
+compare() {  # what, expected file, actual file
+    local expected="$2"
+    [ -f "$expected" ] || expected=/dev/null
+    if ! diff -u --label "expected $1" --label "actual $1" "$expected" <(sed 's/\r$//' "$3") >"$tmp/diff"; then
+        cat "$tmp/diff"
+        fail=1
+    fi
+}
+compare stdout "$base.out" "$tmp/out"
+compare stderr "$base.err" "$tmp/err"
+[ "$fail" = 0 ] && echo "ok: $rel"
+exit "$fail"

@@ -1,0 +1,1 @@
+function main() { return -2.5; }

@@ -1,0 +1,1 @@
+print("global code runs; no main is fine");

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Sets up (quickly, when already done), builds both targets and runs every test
-# under ctest: unit tests and script tests, run under Wine. Needs no display of
+# Sets up (quickly, when already done), builds both targets, runs the native
+# sanitizer tests and fuzzers, then every test of the program under ctest: unit
+# tests and script tests, run under Wine. Needs no display of
 # its own: a private Xvfb is started when DISPLAY is unset.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
+# Native sanitizer tests and a bounded fuzzing run of every byte parser.
+"$root/scripts/fuzz.sh" "${KOVA_FUZZ_SECONDS:-30}"
 
 if [ -z "${DISPLAY:-}" ]; then
     display=:$((90 + RANDOM % 9))

@@ -36,6 +36,8 @@ APT_PACKAGES=(
   # Wine's X11 driver loads these at run time; they are only recommended
   libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1
   libxfixes3 libxxf86vm1 libgl1 libgnutls30 libdbus-1-3
+  # the Japanese locale that Wine's code page 932 tests run under
+  locales
   # builds
   cmake make nasm dpkg-dev xz-utils libgtest-dev
   # host-side sanitizer and fuzzing builds
@@ -324,10 +326,24 @@ build_deps() {
 
 # --- main ------------------------------------------------------------------
 
+# Tests run Wine under ja_JP.UTF-8 to get code page 932. Without the locale, Wine
+# still picks the code page, but reads command-line words as 7-bit text and bash
+# warns on every start.
+install_locale() {
+  if locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    return
+  fi
+  say "generating the ja_JP.UTF-8 locale"
+  sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP\.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >"$CACHE/logs/locale.log" 2>&1 || { tail -n 20 "$CACHE/logs/locale.log"; die "locale-gen failed"; }
+}
+
 main() {
   local start=$SECONDS
   mkdir -p "$CACHE/logs" 2>/dev/null || die "cannot create $CACHE (set KOVA_CACHE or run as root)"
   install_packages
+  install_locale
 
   local key; key=$(deps_key) || die "cannot read the toolchain package versions"
   DEPS="$CACHE/deps-$key"

@@ -3,7 +3,6 @@
 
 #include "object/com_var.h"
 
-#include <assert.h>
 #include <vector>
 
 class ArgList {
@@ -15,9 +14,10 @@ public:
 
     size_t count() const noexcept { return args_.size(); }
     bool empty() const noexcept { return args_.empty(); }
-    // Range-checked by the callers, which test the count first.
-    com_var& operator[](size_t i) { assert(i < args_.size()); return args_[i]; }
-    const com_var& operator[](size_t i) const { assert(i < args_.size()); return args_[i]; }
+    // Callers test the count first; an index beyond it is a host fault, which throws
+    // std::out_of_range and reaches the engine as DISP_E_BADPARAMCOUNT.
+    com_var& operator[](size_t i) { return args_.at(i); }
+    const com_var& operator[](size_t i) const { return args_.at(i); }
 
     void push_back(const com_var& v) { args_.push_back(v); }
     void push_back(com_var&& v) { args_.push_back(std::move(v)); }

@@ -8,6 +8,8 @@
 #include <math.h>
 #include <stdio.h>
 
+#include <stdexcept>
+
 // {6B0C3D1E-5A4F-4C2B-9D71-3E8A2F6C4B10}
 const IID IID_NObjectWrap = {0x6b0c3d1e, 0x5a4f, 0x4c2b, {0x9d, 0x71, 0x3e, 0x8a, 0x2f, 0x6c, 0x4b, 0x10}};
 
@@ -134,6 +136,8 @@ STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS*
             if (NProp* prop = props_.Find(id)) return InvokeProperty(*prop, lcid, flags, params, result, excep, caller);
         }
         return InvokeObject(id, flags, params, result);
+    } catch (const std::out_of_range&) {
+        return DISP_E_BADPARAMCOUNT;  // a handler read an argument it did not count
     } catch (...) {
         return E_OUTOFMEMORY;  // nothing may unwind into the engine
     }

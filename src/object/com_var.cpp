@@ -109,15 +109,17 @@ double com_var::ToNumber() const { return NumberOf(v, true); }
 double com_var::ToNumberStrict() const { return NumberOf(v, false); }
 int com_var::ToInt() const { return TruncateToInt32(ToNumber()); }
 
+// Numbers and pointers are written by the platform's C run-time (msvcrt), the same
+// one that renders printf and sprintf, so print(x) and sprintf("%g", x) agree.
 std::string com_var::ToText() const {
     bool ref = IsRef(v);
-    char buf[64];
+    char buf[64] = {};
     switch (BaseType(v)) {
     case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_UI1: {
         double d = ToNumber();
         if (isnan(d)) return "NaN";
         if (isinf(d)) return d > 0 ? "Infinity" : "-Infinity";
-        snprintf(buf, sizeof buf, "%g", d);
+        _snprintf(buf, sizeof buf - 1, "%g", d);
         return buf;
     }
     case VT_BOOL:
@@ -128,10 +130,10 @@ std::string com_var::ToText() const {
         return ToNarrow(s, -1);  // ends at the first NUL character
     }
     case VT_DISPATCH:
-        snprintf(buf, sizeof buf, "<IDispatch:%p>", static_cast<void*>(ref ? *V_DISPATCHREF(&v) : V_DISPATCH(&v)));
+        _snprintf(buf, sizeof buf - 1, "<IDispatch:%p>", static_cast<void*>(ref ? *V_DISPATCHREF(&v) : V_DISPATCH(&v)));
         return buf;
     case VT_UNKNOWN:
-        snprintf(buf, sizeof buf, "<IUnknown:%p>", static_cast<void*>(ref ? *V_UNKNOWNREF(&v) : V_UNKNOWN(&v)));
+        _snprintf(buf, sizeof buf - 1, "<IUnknown:%p>", static_cast<void*>(ref ? *V_UNKNOWNREF(&v) : V_UNKNOWN(&v)));
         return buf;
     case VT_NULL:
         return "null";

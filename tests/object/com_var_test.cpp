@@ -87,7 +87,7 @@ TEST(ComVarTest, ReferencesAreFollowed) {
 TEST(ComVarTest, ObjectsToTextAndDispatch) {
     com_var object = Wrap(new NShell(nullptr));
     char expected[64];
-    snprintf(expected, sizeof expected, "<IDispatch:%p>", static_cast<void*>(object.v.pdispVal));
+    _snprintf(expected, sizeof expected - 1, "<IDispatch:%p>", static_cast<void*>(object.v.pdispVal));
     EXPECT_EQ(object.ToText(), expected);
 
     com_var unknown;

@@ -19,18 +19,6 @@ STDMETHODIMP NScriptSite::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) NScriptSite::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) NScriptSite::Release() {
-    LONG n = InterlockedDecrement(&refs_);
-    if (n == 0) {
-        delete this;
-        return 0;
-    }
-    if (n < 0) printf("Internal error in NScriptSite::Release()\n");
-    return static_cast<ULONG>(n);
-}
-
 STDMETHODIMP NScriptSite::GetLCID(LCID* plcid) {
     if (!plcid) return E_POINTER;
     *plcid = GetUserDefaultLCID();
@@ -108,15 +96,12 @@ STDMETHODIMP NScriptSite::OnScriptError(IActiveScriptError* error) {
         error->GetSourcePosition(&cookie, &line, &column);
         bstr_ptr source;
         if (FAILED(error->GetSourceLineText(source.put()))) source.put();
-        EXCEPINFO excep{};
+        excep_info excep;
         error->GetExceptionInfo(&excep);
         if (excep.pfnDeferredFillIn) excep.pfnDeferredFillIn(&excep);
-        bstr_ptr description(excep.bstrDescription);
-        bstr_ptr excepSource(excep.bstrSource);
-        bstr_ptr helpFile(excep.bstrHelpFile);
 
         std::string text = FormatScriptError(SourceFileTable::NameOf(cookie), line + 1,
-                                             ToNarrow(description.get()), ToNarrow(source.get()));
+                                             ToNarrow(excep.bstrDescription), ToNarrow(source.get()));
         fprintf(stderr, "%s\n", text.c_str());
     } catch (...) {
         // Out of memory while reporting: nothing sensible is left to print.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "object/com_ptr.h"
+#include "object/ref_counted.h"
 
 class NScriptItem {
 public:
@@ -23,7 +24,9 @@ public:
 
 using NScriptItemList = std::vector<std::unique_ptr<NScriptItem>>;
 
-class NScriptSite final : public IActiveScriptSite, public IActiveScriptSiteWindow {
+class NScriptSite final : public IActiveScriptSite,
+                          public IActiveScriptSiteWindow,
+                          private RefCounted<NScriptSite> {
 public:
     NScriptSite() = default;
     NScriptSite(const NScriptSite&) = delete;
@@ -31,8 +34,8 @@ public:
 
     // IUnknown (shared by both parts)
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    STDMETHODIMP_(ULONG) AddRef() override { return AddReference(); }
+    STDMETHODIMP_(ULONG) Release() override { return ReleaseReference("NScriptSite"); }
     // IActiveScriptSite
     STDMETHODIMP GetLCID(LCID* plcid) override;
     STDMETHODIMP GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** unk, ITypeInfo** info) override;
@@ -49,8 +52,8 @@ public:
     NScriptItemList items;
 
 private:
+    friend class RefCounted<NScriptSite>;
     ~NScriptSite() = default;
-    LONG refs_ = 0;
 };
 
 // The text of a script error report: "error [file:line]: description" with an

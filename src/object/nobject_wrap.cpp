@@ -78,18 +78,6 @@ STDMETHODIMP NObjectWrap::QueryInterface(REFIID riid, void** ppv) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) NObjectWrap::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) NObjectWrap::Release() {
-    LONG n = InterlockedDecrement(&refs_);
-    if (n == 0) {
-        delete this;
-        return 0;
-    }
-    if (n < 0) printf("Internal error in NObjectWrap::Release()\n");
-    return static_cast<ULONG>(n);
-}
-
 STDMETHODIMP NObjectWrap::GetTypeInfoCount(UINT* pctinfo) {
     if (!pctinfo) return E_POINTER;
     *pctinfo = 0;

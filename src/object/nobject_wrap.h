@@ -2,6 +2,7 @@
 #pragma once
 
 #include "object/nobject.h"
+#include "object/ref_counted.h"
 
 #include <dispex.h>
 
@@ -31,7 +32,7 @@ private:
     std::vector<NProp> props_;
 };
 
-class NObjectWrap final : public IDispatchEx {
+class NObjectWrap final : public IDispatchEx, private RefCounted<NObjectWrap> {
 public:
     // The wrapper counts once in the object's wrapperCount; reference count 0.
     explicit NObjectWrap(NObject* object);
@@ -40,8 +41,8 @@ public:
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    STDMETHODIMP_(ULONG) AddRef() override { return AddReference(); }
+    STDMETHODIMP_(ULONG) Release() override { return ReleaseReference("NObjectWrap"); }
     // IDispatch
     STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** ppti) override;
@@ -68,12 +69,12 @@ public:
     static NObjectWrap* FromUnknown(IUnknown* unk);
 
 private:
+    friend class RefCounted<NObjectWrap>;
     ~NObjectWrap();
     HRESULT InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result);
     HRESULT InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                            EXCEPINFO* excep, IServiceProvider* caller);
 
-    LONG refs_ = 0;
     NPropList props_;
     NObject* object_;
 };

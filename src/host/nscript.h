@@ -37,8 +37,7 @@ public:
     IDispatch* scriptDispatch() const noexcept { return dispatch_.get(); }
 
 private:
-    bool ParseWithCookie(const std::wstring& code, DWORD cookie);
-    HRESULT FunctionId(const std::string& name, DISPID* id);
+    bool Parse(const wchar_t* code, DWORD cookie);
 
     com_ptr<IActiveScriptParse> parser_;
     com_ptr<IActiveScript> engine_;

@@ -62,3 +62,15 @@ public:
 private:
     BSTR s_ = nullptr;
 };
+
+// An EXCEPINFO whose strings are freed on destruction.
+struct excep_info : EXCEPINFO {
+    excep_info() noexcept : EXCEPINFO{} {}
+    excep_info(const excep_info&) = delete;
+    excep_info& operator=(const excep_info&) = delete;
+    ~excep_info() {
+        SysFreeString(bstrSource);
+        SysFreeString(bstrDescription);
+        SysFreeString(bstrHelpFile);
+    }
+};

@@ -7,6 +7,33 @@
 
 #include <stdio.h>
 
+HRESULT NameToId(IDispatch* disp, const std::string& name, DISPID* id) {
+    *id = DISPID_VALUE;
+    if (!disp) return E_POINTER;
+    if (name.empty()) return S_OK;
+    bstr_ptr bname(NewBstr(name));
+    LPOLESTR names[] = {bname.get()};
+    return disp->GetIDsOfNames(IID_NULL, names, 1, GetUserDefaultLCID(), id);
+}
+
+HRESULT InvokeWith(IDispatch* disp, DISPID id, WORD flags, const ArgList* args, com_var* result) {
+    if (!disp) return E_POINTER;
+    OutgoingParams params(args);
+    com_var out;
+    HRESULT hr = disp->Invoke(id, IID_NULL, GetUserDefaultLCID(), flags, params.get(), &out.v, nullptr, nullptr);
+    if (SUCCEEDED(hr) && result) *result = std::move(out);
+    return hr;
+}
+
+HRESULT InvokeExWith(IDispatchEx* disp, DISPID id, WORD flags, const ArgList* args, com_var* result) {
+    if (!disp) return E_POINTER;
+    OutgoingParams params(args);
+    com_var out;
+    HRESULT hr = disp->InvokeEx(id, GetUserDefaultLCID(), flags, params.get(), &out.v, nullptr, nullptr);
+    if (SUCCEEDED(hr) && result) *result = std::move(out);
+    return hr;
+}
+
 bool GetMemberByName(const com_var& value, const std::string& name, com_var* result) {
     com_ptr<IDispatchEx> ex = com_ptr<IDispatchEx>::adopt(value.ToDispatchEx());
     if (!ex) return false;
@@ -15,54 +42,16 @@ bool GetMemberByName(const com_var& value, const std::string& name, com_var* res
         bstr_ptr bname(NewBstr(name));
         if (FAILED(ex->GetDispID(bname.get(), fdexNameCaseSensitive, &id))) return false;
     }
-    DISPPARAMS none{};
-    VARIANT out;
-    VariantInit(&out);
-    if (FAILED(ex->InvokeEx(id, GetUserDefaultLCID(), DISPATCH_PROPERTYGET, &none, &out, nullptr, nullptr))) {
-        VariantClear(&out);
-        return false;
-    }
-    if (result) result->adopt(out);
-    else VariantClear(&out);
-    return true;
+    return SUCCEEDED(InvokeExWith(ex.get(), id, DISPATCH_PROPERTYGET, nullptr, result));
 }
 
 bool CallDispatch(IDispatch* disp, const std::string& name, const ArgList* args, com_var* result) {
-    if (!disp) return false;
-    DISPID id = DISPID_VALUE;
-    if (!name.empty()) {
-        bstr_ptr bname(NewBstr(name));
-        LPOLESTR names[] = {bname.get()};
-        if (FAILED(disp->GetIDsOfNames(IID_NULL, names, 1, GetUserDefaultLCID(), &id))) return false;
-    }
-    OutgoingParams params(args);
-    VARIANT out;
-    VariantInit(&out);
-    HRESULT hr = disp->Invoke(id, IID_NULL, GetUserDefaultLCID(), DISPATCH_METHOD, params.get(), &out, nullptr,
-                              nullptr);
-    if (FAILED(hr)) {
-        VariantClear(&out);
-        return false;
-    }
-    if (result) result->adopt(out);
-    else VariantClear(&out);
-    return true;
+    DISPID id;
+    return SUCCEEDED(NameToId(disp, name, &id)) && SUCCEEDED(InvokeWith(disp, id, DISPATCH_METHOD, args, result));
 }
 
 bool ConstructDispatch(IDispatchEx* disp, const ArgList* args, com_var* result) {
-    if (!disp) return false;
-    OutgoingParams params(args);
-    VARIANT out;
-    VariantInit(&out);
-    HRESULT hr = disp->InvokeEx(DISPID_VALUE, GetUserDefaultLCID(), DISPATCH_CONSTRUCT, params.get(), &out, nullptr,
-                                nullptr);
-    if (FAILED(hr)) {
-        VariantClear(&out);
-        return false;
-    }
-    if (result) result->adopt(out);
-    else VariantClear(&out);
-    return true;
+    return SUCCEEDED(InvokeExWith(disp, DISPID_VALUE, DISPATCH_CONSTRUCT, args, result));
 }
 
 namespace {

@@ -7,6 +7,13 @@
 
 class NScript;
 
+// The DISPID of a name (GetIDsOfNames); the empty name is DISPID_VALUE.
+HRESULT NameToId(IDispatch* disp, const std::string& name, DISPID* id);
+// Invoke or InvokeEx with the user's locale and the arguments reversed into the
+// dispatch parameters; the result is written only on success.
+HRESULT InvokeWith(IDispatch* disp, DISPID id, WORD flags, const ArgList* args, com_var* result);
+HRESULT InvokeExWith(IDispatchEx* disp, DISPID id, WORD flags, const ArgList* args, com_var* result);
+
 // Property get of a member (the empty name is the value itself); needs IDispatchEx.
 bool GetMemberByName(const com_var& value, const std::string& name, com_var* result);
 // Method call; the empty name calls DISPID_VALUE.

@@ -85,6 +85,22 @@ TEST_F(JScriptTest, CallsByName) {
     HRESULT status = S_OK;
     EXPECT_FALSE(script.CallFunction("noSuchFunction", nullptr, &r, &status));
     EXPECT_TRUE(FAILED(status));
+    // InvokeByName passes the caller's parameters as they are (last argument first).
+    VARIANT params[2];
+    VariantInit(&params[0]);
+    VariantInit(&params[1]);
+    params[0].vt = VT_R8;
+    params[0].dblVal = 4;
+    ASSERT_TRUE(Run("function minus(a, b) { return a - b; }"));
+    params[1].vt = VT_R8;
+    params[1].dblVal = 10;
+    DISPPARAMS dp{params, nullptr, 2, 0};
+    VARIANT out;
+    VariantInit(&out);
+    EXPECT_TRUE(script.InvokeByName("minus", &dp, &out, nullptr, nullptr));
+    EXPECT_EQ(out.vt, VT_I4);
+    EXPECT_EQ(out.lVal, 6);
+    EXPECT_FALSE(script.InvokeByName("noSuchFunction", &dp, &out, nullptr, nullptr));
     com_ptr<IDispatch> array = com_ptr<IDispatch>::adopt(script.GetScriptObject("Array"));
     EXPECT_TRUE(array);
     EXPECT_EQ(script.GetScriptObject("noSuchGlobal"), nullptr);

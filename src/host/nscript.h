@@ -34,7 +34,6 @@ public:
 
     bool caseSensitive() const noexcept { return caseSensitive_; }
     bool open() const noexcept { return site_ && engine_ && parser_ && dispatch_; }
-    IDispatch* scriptDispatch() const noexcept { return dispatch_.get(); }
 
 private:
     bool Parse(const wchar_t* code, DWORD cookie);

@@ -39,8 +39,6 @@ bool IsExistingFile(const std::string& path) {
     return _stat64(path.c_str(), &st) == 0 && !(st.st_mode & _S_IFDIR);
 }
 
-bool IsNumericResult(const com_var& v) { return v.IsNumeric(); }
-
 // Calls main with the script options as one Array. An engine that refuses the
 // argument (a VBScript main declared without parameters) is asked again with none.
 // A main that ran and raised an error, which the engine has already reported, is
@@ -94,7 +92,7 @@ int RunHost(int argc, const char* const* argv) {
                     ran = false;
                 } else {
                     CallMain(*script, options.scriptOptions, mainResult);
-                    if (IsNumericResult(mainResult)) exitCode = TruncateToInt32(mainResult.ToNumberStrict());
+                    if (mainResult.IsNumeric()) exitCode = TruncateToInt32(mainResult.ToNumberStrict());
                 }
             }
             if (ran && options.talk) {

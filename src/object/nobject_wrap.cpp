@@ -6,7 +6,6 @@
 #include "object/text.h"
 
 #include <math.h>
-#include <stdio.h>
 
 #include <stdexcept>
 
@@ -175,27 +174,27 @@ HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VAR
 }
 
 namespace {
-// A numeric index into a stored one-dimensional variant array: the array and the
-// position counted from its first element (out-of-range positions become -1).
-bool IndexedArray(const com_var& value, const com_var& index, SAFEARRAY** psa, LONG* element) {
-    if (!index.IsNumeric()) return false;
+// Locates a script index in a stored one-dimensional variant array. S_FALSE when the
+// value holds no such array or the index is not numeric; DISP_E_BADINDEX when the
+// position (the index less the lower bound) is outside it; else S_OK with the array
+// and the element's own index.
+HRESULT ArrayElement(const com_var& value, const VARIANT& indexArg, SAFEARRAY** psa, LONG* at) {
+    com_var index(indexArg);
     VARTYPE vt = value.type();
-    if (!(vt & VT_ARRAY)) return false;
+    if (!index.IsNumeric() || !(vt & VT_ARRAY)) return S_FALSE;
     SAFEARRAY* a = (vt & VT_BYREF) ? (value.v.pparray ? *value.v.pparray : nullptr) : value.v.parray;
-    if (!a || SafeArrayGetDim(a) != 1) return false;
-    *psa = a;
-    LONG lo = 0;
-    SafeArrayGetLBound(a, 1, &lo);
-    double pos = trunc(index.ToNumber() - lo);
-    *element = (pos >= 0 && pos < 2147483648.0) ? static_cast<LONG>(pos) : -1;
-    return true;
-}
-
-bool InRange(SAFEARRAY* a, LONG element) {
+    if (!a || SafeArrayGetDim(a) != 1) return S_FALSE;
     LONG lo = 0, hi = -1;
     SafeArrayGetLBound(a, 1, &lo);
     SafeArrayGetUBound(a, 1, &hi);
-    return element >= 0 && element < hi - lo + 1 && (a->fFeatures & FADF_VARIANT) && a->cbElements == sizeof(VARIANT);
+    double pos = trunc(index.ToNumber() - lo);
+    // Arrays from outside may hold other element types; those are never read as variants.
+    if (!(pos >= 0 && pos < static_cast<double>(hi) - lo + 1) || !(a->fFeatures & FADF_VARIANT) ||
+        a->cbElements != sizeof(VARIANT))
+        return DISP_E_BADINDEX;
+    *psa = a;
+    *at = lo + static_cast<LONG>(pos);
+    return S_OK;
 }
 
 // Property get with no argument or one array index; S_FALSE when neither applies.
@@ -206,24 +205,15 @@ HRESULT GetPropertyValue(const com_var& value, const DISPPARAMS* params, VARIANT
         copy.detach(result);
         return S_OK;
     }
-    if (n == 1) {
-        com_var index(params->rgvarg[0]);
-        SAFEARRAY* a = nullptr;
-        LONG element = -1;
-        if (IndexedArray(value, index, &a, &element)) {
-            if (!InRange(a, element)) return DISP_E_BADINDEX;
-            LONG lo = 0;
-            SafeArrayGetLBound(a, 1, &lo);
-            LONG at = lo + element;
-            VARIANT tmp;
-            VariantInit(&tmp);
-            HRESULT hr = SafeArrayGetElement(a, &at, &tmp);
-            if (FAILED(hr)) return hr;
-            *result = tmp;
-            return S_OK;
-        }
-    }
-    return S_FALSE;
+    if (n != 1) return S_FALSE;
+    SAFEARRAY* a = nullptr;
+    LONG at = 0;
+    HRESULT hr = ArrayElement(value, params->rgvarg[0], &a, &at);
+    if (hr != S_OK) return hr;
+    com_var element;
+    hr = SafeArrayGetElement(a, &at, &element.v);
+    if (SUCCEEDED(hr)) element.detach(result);
+    return hr;
 }
 
 HRESULT CallValue(const com_var& value, LCID lcid, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
@@ -268,14 +258,11 @@ HRESULT NObjectWrap::InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARA
         }
         if (n == 2) {
             // Arguments arrive last first: rgvarg[1] is the index, rgvarg[0] the new element.
-            com_var index(params->rgvarg[1]);
             SAFEARRAY* a = nullptr;
-            LONG element = -1;
-            if (IndexedArray(prop.value, index, &a, &element)) {
-                if (!InRange(a, element)) return DISP_E_BADINDEX;
-                LONG lo = 0;
-                SafeArrayGetLBound(a, 1, &lo);
-                LONG at = lo + element;
+            LONG at = 0;
+            HRESULT hr = ArrayElement(prop.value, params->rgvarg[1], &a, &at);
+            if (hr == DISP_E_BADINDEX) return hr;
+            if (hr == S_OK) {
                 com_var item(params->rgvarg[0]);
                 return SUCCEEDED(SafeArrayPutElement(a, &at, &item.v)) ? S_OK : DISP_E_BADINDEX;
             }

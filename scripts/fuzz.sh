@@ -11,16 +11,19 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
 fi
 cmake --build "$dir" -j "$(nproc)"
 (cd "$dir" && ctest --output-on-failure </dev/null)
-for fuzzer in "$dir"/fuzz/*_fuzz; do
-    [ -x "$fuzzer" ] || continue
+# Each target runs in its own process; as many at once as there are processors.
+run_one() {
+    local fuzzer="$1" seconds="$2" dir="$3" name
     name="$(basename "$fuzzer")"
     mkdir -p "$dir/corpus/$name"
-    echo "fuzz: $name for ${seconds}s"
     if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 "$dir/corpus/$name" \
             >"$dir/$name.log" 2>&1; then
         tail -n 60 "$dir/$name.log"
         echo "fuzz: $name FAILED"
-        exit 1
+        return 1
     fi
-    grep -E '^stat::number_of_executed_units' "$dir/$name.log" | sed "s/^/fuzz: $name /"
-done
+    grep -E '^stat::number_of_executed_units' "$dir/$name.log" | sed "s/^/fuzz: $name for ${seconds}s: /"
+}
+export -f run_one
+find "$dir/fuzz" -maxdepth 1 -name '*_fuzz' -type f -perm -u+x | sort |
+    xargs -r -P "$(nproc)" -I{} bash -c 'run_one "$@"' _ {} "$seconds" "$dir"

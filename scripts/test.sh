@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 # Native sanitizer tests and a bounded fuzzing run of every byte parser.
-"$root/scripts/fuzz.sh" "${KOVA_FUZZ_SECONDS:-30}"
+"$root/scripts/fuzz.sh" "${KOVA_FUZZ_SECONDS:-60}"
 
 if [ -z "${DISPLAY:-}" ]; then
     display=:$((90 + RANDOM % 9))

@@ -10,10 +10,15 @@ base="${test%.*}"
 cd "$root/tests/scripts"
 rel="$(realpath --relative-to=. "$test")"
 
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+mkdir "$tmp/work"
+
 words=()
 if [ -f "$base.args" ]; then
     while IFS= read -r w || [ -n "$w" ]; do
-        words+=("${w//\$SCRIPT/$rel}")
+        w="${w//\$SCRIPT/$rel}"
+        words+=("${w//\$TEMP/Z:$tmp/work}")
     done <"$base.args"
 else
     words=("$rel")
@@ -26,8 +31,6 @@ esac
 input=/dev/null
 [ -f "$base.in" ] && input="$base.in"
 
-tmp="$(mktemp -d)"
-trap 'rm -rf "$tmp"' EXIT
 env "${envs[@]}" "$root/kova" "${words[@]}" <"$input" >"$tmp/out" 2>"$tmp/err"
 code=$?
 

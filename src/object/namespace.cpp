@@ -1,7 +1,12 @@
 // Registration of the global namespace, in the order scripts see it enumerated.
 #include "object/namespace.h"
 
+#include "data/nfile.h"
 #include "globals/console.h"
+#include "globals/encoding.h"
+#include "globals/process.h"
+#include "globals/scan.h"
+#include "globals/value_functions.h"
 #include "host/nscript.h"
 #include "object/com_array.h"
 #include "object/com_ptr.h"
@@ -15,20 +20,56 @@ const char* const VersionText = "KOVA ver.0.00a";
 namespace {
 enum class Engine { Any, JScript, VBScript };
 
-struct GlobalFunctionInfo {
+// One global name: a function bound to its handler, or an object made by make.
+struct GlobalInfo {
     const char* name;
     HostFunction handler;
+    NObject* (*make)(NScript* script);
     Engine only;
 };
 
-// Global functions in registration order.
-const GlobalFunctionInfo kGlobalFunctions[] = {
-    {"print", f_print, Engine::Any},
-    {"printf", f_printf, Engine::Any},
-    {"sprintf", f_sprintf, Engine::Any},
-    {"getch", f_getch, Engine::Any},
-    {"getche", f_getche, Engine::Any},
-    {"kbhit", f_kbhit, Engine::Any},
+template <class T>
+NObject* Make(NScript* script) {
+    return new T(script);
+}
+NObject* MakeStdin(NScript* script) { return new NFile(script, stdin); }
+NObject* MakeStdout(NScript* script) { return new NFile(script, stdout); }
+NObject* MakeStderr(NScript* script) { return new NFile(script, stderr); }
+
+// Global names in registration order, each added to the global object and to Script.
+const GlobalInfo kGlobals[] = {
+    {"File", nullptr, Make<NFileClass>, Engine::Any},
+    {"print", f_print, nullptr, Engine::Any},
+    {"printf", f_printf, nullptr, Engine::Any},
+    {"sprintf", f_sprintf, nullptr, Engine::Any},
+    {"sscanf", f_sscanf, nullptr, Engine::Any},
+    {"sleep", f_sleep, nullptr, Engine::Any},
+    {"beep", f_beep, nullptr, Engine::Any},
+    {"tick", f_tick, nullptr, Engine::Any},
+    {"exit", f_exit, nullptr, Engine::Any},
+    {"exec", f_exec, nullptr, Engine::Any},
+    {"system", f_system, nullptr, Engine::Any},
+    {"startfile", f_startfile, nullptr, Engine::Any},
+    {"process", f_process, nullptr, Engine::Any},
+    {"guid", f_guid, nullptr, Engine::Any},
+    {"fps", f_fps, nullptr, Engine::Any},
+    {"sync", f_sync, nullptr, Engine::Any},
+    {"encode", f_encode, nullptr, Engine::Any},
+    {"decode", f_decode, nullptr, Engine::Any},
+    {"getch", f_getch, nullptr, Engine::Any},
+    {"getche", f_getche, nullptr, Engine::Any},
+    {"kbhit", f_kbhit, nullptr, Engine::Any},
+    {"chr", f_chr, nullptr, Engine::JScript},
+    {"ord", f_ord, nullptr, Engine::JScript},
+    {"str", f_str, nullptr, Engine::JScript},
+    {"int", f_int, nullptr, Engine::JScript},
+    {"uint", f_uint, nullptr, Engine::JScript},
+    {"cstr", f_cstr, nullptr, Engine::JScript},
+    {"esc", f_esc, nullptr, Engine::VBScript},
+    {"cstring", f_cstr, nullptr, Engine::VBScript},
+    {"stdin", nullptr, MakeStdin, Engine::Any},
+    {"stdout", nullptr, MakeStdout, Engine::Any},
+    {"stderr", nullptr, MakeStderr, Engine::Any},
 };
 
 com_ptr<NObjectWrap> NewWrap(NObject* object) {
@@ -60,9 +101,10 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
     com_ptr<NObjectWrap> shell = NewWrap(new NShell(script));
     global->AddMember("Script", shell.get());
 
-    for (const GlobalFunctionInfo& f : kGlobalFunctions) {
-        if ((f.only == Engine::JScript && !jscript) || (f.only == Engine::VBScript && !vbscript)) continue;
-        AddToBoth(global.get(), shell.get(), f.name, new NFunction(script, f.handler));
+    for (const GlobalInfo& g : kGlobals) {
+        if ((g.only == Engine::JScript && !jscript) || (g.only == Engine::VBScript && !vbscript)) continue;
+        NObject* object = g.make ? g.make(script) : new NFunction(script, g.handler);
+        AddToBoth(global.get(), shell.get(), g.name, object);
     }
 
     com_array args;

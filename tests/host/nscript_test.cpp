@@ -43,7 +43,8 @@ TEST_F(JScriptTest, HostObjectsRefuseNewMembers) {
                   .ToText(),
               "refused");
     EXPECT_EQ(Eval("(function(){ var n = []; for (var k in Script) n.push(k); return n.join(','); })()").ToText(),
-              "print,printf,sprintf,getch,getche,kbhit,args,version,pwd");
+              "File,print,printf,sprintf,sscanf,sleep,beep,tick,exit,exec,system,startfile,process,guid,fps,sync,"
+              "encode,decode,getch,getche,kbhit,chr,ord,str,int,uint,cstr,stdin,stdout,stderr,args,version,pwd");
 }
 
 TEST_F(JScriptTest, ClassObjects) {

@@ -96,3 +96,15 @@ com_var com_array::detach() {
     psa_ = nullptr;
     return r;
 }
+
+com_array::elements::elements(const com_array& a) noexcept : count_(a.count()) {
+    if (!a.ElementsAreVariants()) return;
+    void* p = nullptr;
+    if (FAILED(SafeArrayAccessData(a.psa_, &p))) return;
+    psa_ = a.psa_;
+    data_ = static_cast<VARIANT*>(p);
+}
+
+com_array::elements::~elements() {
+    if (psa_) SafeArrayUnaccessData(psa_);
+}

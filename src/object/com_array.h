@@ -27,6 +27,24 @@ public:
     com_var detach();
 
     SAFEARRAY* array() const noexcept { return psa_; }
+
+    // Direct access to the elements while it lives (SafeArrayAccessData), for bulk
+    // filling and reading; empty when the array does not hold variants.
+    class elements {
+    public:
+        explicit elements(const com_array& a) noexcept;
+        elements(const elements&) = delete;
+        elements& operator=(const elements&) = delete;
+        ~elements();
+        VARIANT* data() const noexcept { return data_; }
+        long count() const noexcept { return data_ ? count_ : 0; }
+        VARIANT& operator[](long i) const noexcept { return data_[i]; }
+
+    private:
+        SAFEARRAY* psa_ = nullptr;
+        VARIANT* data_ = nullptr;
+        long count_ = 0;
+    };
     bool borrowed() const noexcept { return borrowed_; }
 
 private:

@@ -70,12 +70,17 @@ com_var ArrayToScript(NScript* script, const com_array& array) {
     com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script ? script->GetScriptObject("Array") : nullptr);
     com_ptr<IDispatchEx> ex = ctor.query<IDispatchEx>(IID_IDispatchEx);
     if (!ex) return CopyOf(array);
-    ArgList args;
-    long n = array.count();
-    args.reserve(static_cast<size_t>(n));
-    for (long i = 0; i < n; ++i) args.push_back(array.get(i));
+    // new Array(e0, e1, ...) would read a single number as a length (and refuse a
+    // negative one), so the Array is made empty and the elements pushed in one call.
     com_var result;
-    if (!ConstructDispatch(ex.get(), &args, &result)) return CopyOf(array);
+    if (!ConstructDispatch(ex.get(), nullptr, &result)) return CopyOf(array);
+    com_array::elements items(array);
+    if (items.count() == 0) return result;
+    ArgList args;
+    args.reserve(static_cast<size_t>(items.count()));
+    for (long i = 0; i < items.count(); ++i) args.push_back(com_var(items[i]));
+    com_ptr<IDispatch> disp = com_ptr<IDispatch>::adopt(result.ToDispatch());
+    if (!CallDispatch(disp.get(), "push", &args, nullptr)) return CopyOf(array);
     return result;
 }
 

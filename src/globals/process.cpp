@@ -1,14 +1,238 @@
-// Stand-in until the real implementation lands.
+// Process and system functions. The waits keep the host's windows alive by
+// dispatching their messages, since frames get messages only while a call pumps them.
 #include "globals/process.h"
 
-HRESULT f_sleep(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_beep(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_tick(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_exit(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_exec(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_system(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_startfile(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_process(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_guid(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_fps(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
-HRESULT f_sync(NScript*, ArgList&, com_var&) { return E_NOTIMPL; }
+#include "globals/frame_rate_timer.h"
+#include "host/nscript.h"
+#include "object/numeric.h"
+
+#include <mmsystem.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <math.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+struct HandleCloser {
+    void operator()(HANDLE h) const noexcept { CloseHandle(h); }
+};
+using unique_handle = std::unique_ptr<void, HandleCloser>;
+
+uint32_t TruncatedUnsigned(const com_var& v) { return static_cast<uint32_t>(TruncateToInt32(v.ToNumber())); }
+
+// Children share the console: what the script printed so far must come first.
+void FlushStreams() {
+    fflush(stdout);
+    fflush(stderr);
+}
+
+// The owner a waited process disables: frames answer with their window, null while
+// the frame is closed. Until frame classes exist, no value is a frame.
+bool FrameOwner(const com_var& value, HWND* window) {
+    (void)value;
+    *window = nullptr;
+    return false;
+}
+
+// Re-enables the owner when the wait ends, unless it was disabled before.
+class OwnerDisabled {
+public:
+    explicit OwnerDisabled(HWND owner) : owner_(owner) {
+        // EnableWindow answers whether the window was disabled before.
+        if (owner_) wasDisabled_ = EnableWindow(owner_, FALSE) != 0;
+    }
+    OwnerDisabled(const OwnerDisabled&) = delete;
+    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
+    ~OwnerDisabled() {
+        if (owner_ && !wasDisabled_) EnableWindow(owner_, TRUE);
+    }
+
+private:
+    HWND owner_;
+    bool wasDisabled_ = false;
+};
+}  // namespace
+
+bool DispatchOneMessage() {
+    MSG msg;
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void PumpMessages(DWORD ms) {
+    DWORD start = timeGetTime();
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        Sleep(ms >= 1 ? 1 : 0);
+        return;
+    }
+    do {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) break;
+        if (!DispatchOneMessage()) break;
+    } while (timeGetTime() - start < ms);
+}
+
+void SleepDispatching(DWORD ms) {
+    DWORD end = timeGetTime() + ms;
+    Sleep(0);
+    // Past the wrap of the tick, now can jump beyond end without ever reaching it;
+    // end is then more than ms ahead, which no wait without the wrap can see.
+    auto waiting = [end, ms] {
+        DWORD now = timeGetTime();
+        return now < end && end - now <= ms;
+    };
+    while (waiting()) {
+        Sleep(1);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // A quit message ends only this round; the wait goes on.
+            if (!DispatchOneMessage()) break;
+            if (!waiting()) break;
+        }
+    }
+}
+
+bool RunProcess(const std::string& command, bool wait, HWND owner, DWORD* exitCode) {
+    *exitCode = 0;
+    std::unique_ptr<OwnerDisabled> disabled;
+    if (wait && owner) disabled = std::make_unique<OwnerDisabled>(owner);
+
+    // CreateProcessA may write into the command line.
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info;
+    ZeroMemory(&info, sizeof info);
+    FlushStreams();
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    unique_handle process(info.hProcess);
+    CloseHandle(info.hThread);
+
+    if (wait) {
+        if (owner) {
+            while (WaitForSingleObject(process.get(), 10) == WAIT_TIMEOUT) PumpMessages(1);
+        } else {
+            WaitForSingleObject(process.get(), INFINITE);
+        }
+        GetExitCodeProcess(process.get(), exitCode);
+    }
+    return true;
+}
+
+HRESULT f_sleep(NScript*, ArgList& args, com_var&) {
+    if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
+    SleepDispatching(TruncatedUnsigned(args[0]));
+    return S_OK;
+}
+
+HRESULT f_beep(NScript*, ArgList& args, com_var&) {
+    if (!args.empty()) return DISP_E_BADPARAMCOUNT;
+    Beep(800, 200);
+    return S_OK;
+}
+
+HRESULT f_tick(NScript*, ArgList& args, com_var& result) {
+    if (!args.empty()) return DISP_E_BADPARAMCOUNT;
+    result = com_var(static_cast<double>(timeGetTime()));
+    return S_OK;
+}
+
+// The run-time library's exit flushes the streams; the host's shut-down is skipped
+// on purpose, the script asked to end now.
+HRESULT f_exit(NScript*, ArgList& args, com_var&) {
+    if (args.count() > 1) return DISP_E_BADPARAMCOUNT;
+    int code = args.empty() ? 0 : TruncateToInt32(args[0].ToNumber());
+    exit(code);
+}
+
+HRESULT f_exec(NScript* script, ArgList& args, com_var& result) {
+    if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
+    std::string path = args[0].ToText();
+    bool loaded = false;
+    // The load itself takes a file it cannot read for an empty one; a script asking
+    // for a file that is not there must learn of it.
+    if (!path.empty()) {
+        std::unique_ptr<FILE, int (*)(FILE*)> file(fopen(path.c_str(), "rb"), fclose);
+        if (file) {
+            file.reset();
+            loaded = script && script->LoadScriptFile(path);
+        }
+    }
+    result = com_var(loaded);
+    return S_OK;
+}
+
+HRESULT f_system(NScript*, ArgList& args, com_var& result) {
+    if (args.count() > 1) return DISP_E_BADPARAMCOUNT;
+    std::string command = args.empty() ? std::string() : args[0].ToText();
+    if (command.empty()) {
+        // The interpreter itself, reading commands from the console until it exits.
+        const char* comspec = getenv("COMSPEC");
+        command = comspec && *comspec ? comspec : "cmd.exe";
+        if (command.find(' ') != std::string::npos) command = "\"" + command + "\"";
+    }
+    FlushStreams();
+    result = com_var(static_cast<double>(system(command.c_str())));
+    return S_OK;
+}
+
+HRESULT f_startfile(NScript*, ArgList& args, com_var& result) {
+    if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
+    std::string path = args[0].ToText();
+    HINSTANCE shell = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    result = com_var(reinterpret_cast<INT_PTR>(shell) > 32);
+    return S_OK;
+}
+
+HRESULT f_process(NScript*, ArgList& args, com_var& result) {
+    HWND owner = nullptr;
+    size_t first = 0;
+    if (!args.empty() && FrameOwner(args[0], &owner)) first = 1;
+    size_t rest = args.count() - first;
+    if (rest < 1 || rest > 2) return DISP_E_BADPARAMCOUNT;
+
+    std::string command = args[first].ToText();
+    bool wait = false;
+    if (rest == 2) {
+        double flag = args[first + 1].ToNumber();
+        wait = flag != 0 && !isnan(flag);
+    }
+    DWORD code = 0;
+    if (RunProcess(command, wait, owner, &code)) result = com_var(static_cast<double>(code));
+    return S_OK;
+}
+
+HRESULT f_guid(NScript*, ArgList& args, com_var& result) {
+    if (!args.empty()) return DISP_E_BADPARAMCOUNT;
+    GUID guid;
+    if (FAILED(CoCreateGuid(&guid))) return E_FAIL;
+    // The bytes as they lie in memory: the first three fields least significant first.
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&guid);
+    char text[33];
+    for (size_t i = 0; i < sizeof guid; ++i) snprintf(text + 2 * i, 3, "%02x", bytes[i]);
+    result = com_var(text, 32);
+    return S_OK;
+}
+
+HRESULT f_fps(NScript*, ArgList& args, com_var&) {
+    if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
+    FrameRateTimer::Process().SetRate(TruncateToInt32(args[0].ToNumber()), timeGetTime());
+    return S_OK;
+}
+
+HRESULT f_sync(NScript*, ArgList& args, com_var& result) {
+    if (!args.empty()) return DISP_E_BADPARAMCOUNT;
+    result = com_var(static_cast<double>(FrameRateTimer::Process().Sync()));
+    return S_OK;
+}

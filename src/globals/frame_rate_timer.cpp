@@ -1,0 +1,48 @@
+// FrameRateTimer: frame pacing on the millisecond tick, with window messages served.
+#include "globals/frame_rate_timer.h"
+
+#include "globals/process.h"
+
+#include <mmsystem.h>
+
+namespace {
+// Constructed with the program's other globals, before main runs, so that the first
+// frame is measured from start-up and not from the first fps or sync.
+FrameRateTimer g_processTimer(timeGetTime());
+}  // namespace
+
+FrameRateTimer& FrameRateTimer::Process() noexcept { return g_processTimer; }
+
+bool FrameRateTimer::SetRate(int32_t rate, DWORD now) noexcept {
+    if (rate < 1) return false;
+    interval_ = rate > 1000 ? 1 : 1000 / static_cast<DWORD>(rate);
+    deadline_ = now + interval_;
+    return true;
+}
+
+DWORD FrameRateTimer::Sync() {
+    // Frames already over are skipped in one step: counting them one interval at a
+    // time could circle past the 32-bit wrap of the tick for ever.
+    DWORD skipped = 0;
+    DWORD t = timeGetTime();
+    if (t > deadline_) {
+        skipped = (t - deadline_ + interval_ - 1) / interval_;
+        deadline_ += skipped * interval_;
+    }
+
+    for (;;) {
+        t = timeGetTime();
+        if (t >= deadline_) break;
+        // A deadline further ahead than one frame is one the tick has wrapped past.
+        DWORD remaining = deadline_ - t;
+        if (remaining > interval_) break;
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!DispatchOneMessage()) break;
+        } else {
+            Sleep(remaining > 1 ? 1 : 0);
+        }
+    }
+    deadline_ = t + interval_;
+    return skipped;
+}

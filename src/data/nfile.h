@@ -4,13 +4,16 @@
 
 #include <stdio.h>
 
+#include <string>
+
 #include "object/member_dispatch.h"
 #include "object/nclass.h"
 
 class NFile : public NMembers<NFile> {
 public:
     explicit NFile(NScript* script);
-    // A standard stream object: uses stream with encoding 0 and never closes it.
+    // A standard stream object: uses stream in text mode with encoding 0 and never
+    // closes it; stdin is read, any other stream written.
     NFile(NScript* script, FILE* stream);
     ~NFile() override;
 
@@ -24,8 +27,36 @@ public:
     static const MemberTable<PropertyInfo<NFile>> properties;
 
 private:
+    HRESULT Gets(ArgList& args, com_var& result);
+    HRESULT Puts(ArgList& args, com_var& result);
+    HRESULT Print(ArgList& args, com_var& result);
+    HRESULT Printf(ArgList& args, com_var& result);
+    HRESULT Read(ArgList& args, com_var& result);
+    HRESULT Write(ArgList& args, com_var& result);
+    HRESULT Rewind(ArgList& args, com_var& result);
+    HRESULT Close(ArgList& args, com_var& result);
+    HRESULT GetEof(com_var& value);
+
+    // One line as narrow text; empty at the end of the stream.
+    std::string ReadLine();
+    // Writes narrow text in the encoding; answers bytes written, or UTF-16 units.
+    size_t WriteText(const std::string& narrow);
+    size_t WriteUtf16(const std::string& narrow);
+    void CloseStream();
+    // False when the stream was not opened for the direction. A stream open both ways
+    // gets the positioning call the run-time library needs between a write and a read.
+    bool BeginRead();
+    bool BeginWrite();
+
     bool owned_ = false;
     int encoding_ = 1;
+    // Opened without "b": line ends are translated (by the run-time library for
+    // bytes, by this class for UTF-16 units).
+    bool text_ = true;
+    bool append_ = false;
+    bool readable_ = false;
+    bool writable_ = false;
+    enum class Direction { None, Read, Write } last_ = Direction::None;
     FILE* stream_ = nullptr;
 };
 
@@ -38,5 +69,5 @@ public:
     static const MemberTable<PropertyInfo<NFileClass>> properties;
 
 private:
-    HRESULT open(ArgList& args, com_var& result);
+    HRESULT Open(ArgList& args, com_var& result);
 };

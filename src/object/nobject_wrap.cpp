@@ -152,10 +152,11 @@ HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VAR
         hr = object_->GetProp(name, value);
         break;
     case DISPATCH_METHOD | DISPATCH_PROPERTYGET:
+        // A call whose value the script uses: its failure must reach the script as
+        // it does for a call used as a statement, not pass as an empty success.
         hr = object_->GetProp(name, value);
         if (hr == DISP_E_MEMBERNOTFOUND) hr = object_->Call(name, args, value);
-        if (hr == S_OK && result) value.detach(result);
-        return S_OK;
+        break;
     case DISPATCH_PROPERTYPUT:
     case DISPATCH_PROPERTYPUTREF:
     case DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF:
@@ -245,8 +246,9 @@ HRESULT NObjectWrap::InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARA
             HRESULT hr = GetPropertyValue(prop.value, params, result);
             if (hr != S_FALSE) return hr;
         }
+        // The call's own status, so that a wrong count stays a wrong count.
         com_var value(prop.value);
-        return SUCCEEDED(CallValue(value, lcid, params, result, excep, caller)) ? S_OK : DISP_E_TYPEMISMATCH;
+        return CallValue(value, lcid, params, result, excep, caller);
     }
     case DISPATCH_PROPERTYPUT:
     case DISPATCH_PROPERTYPUTREF:

@@ -25,7 +25,8 @@ int EncodingCode(const std::string& name);
 // Shift_JIS pairs (as the narrow set's table defines them) to JIS X 0208 row and
 // cell with the high bits set; half-width katakana to 0x8E and the byte.
 std::string SjisToEuc(const std::string& sjis, const MultiByteTable& narrow = ShiftJisTable());
-// The way back; three-byte JIS X 0212 characters are dropped.
+// The way back; three-byte JIS X 0212 characters are dropped, and so is a character
+// cut off by the end of the input.
 std::string EucToSjis(const std::string& euc);
 // SjisToEuc, then two-byte runs between ESC $ B and ESC ( B with the high bits cleared.
 std::string SjisToJis(const std::string& sjis, const MultiByteTable& narrow = ShiftJisTable());
@@ -34,5 +35,6 @@ std::string JisToSjis(const std::string& jis);
 // Each UTF-16 unit on its own (surrogates are not combined) as one to three bytes.
 // An odd final byte is ignored.
 std::string Utf16ToUtf8(const std::string& utf16);
-// UTF-8 to UTF-16 little-endian bytes; sequences longer than three bytes are dropped.
+// UTF-8 to UTF-16 little-endian bytes; sequences longer than three bytes are dropped,
+// and so is a sequence cut off by the end of the input.
 std::string Utf8ToUtf16(const std::string& utf8);

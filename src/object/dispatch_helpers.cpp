@@ -66,10 +66,34 @@ com_var CopyOf(const com_array& array) {
 }
 }  // namespace
 
+namespace {
+// new VBArray(array).toArray(): the engine copies the elements itself, which is far
+// cheaper than passing a million of them as call arguments. Empty when the engine
+// has no VBArray.
+com_var ThroughVBArray(NScript* script, const com_array& array) {
+    com_var result;
+    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script->GetScriptObject("VBArray"));
+    com_ptr<IDispatchEx> ex = ctor.query<IDispatchEx>(IID_IDispatchEx);
+    if (!ex) return result;
+    ArgList args;
+    args.push_back(CopyOf(array));
+    com_var wrapper;
+    if (!ConstructDispatch(ex.get(), &args, &wrapper)) return result;
+    com_ptr<IDispatch> disp = com_ptr<IDispatch>::adopt(wrapper.ToDispatch());
+    if (!CallDispatch(disp.get(), "toArray", nullptr, &result)) result.clear();
+    return result;
+}
+}  // namespace
+
 com_var ArrayToScript(NScript* script, const com_array& array) {
-    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script ? script->GetScriptObject("Array") : nullptr);
+    if (!script) return CopyOf(array);
+    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script->GetScriptObject("Array"));
     com_ptr<IDispatchEx> ex = ctor.query<IDispatchEx>(IID_IDispatchEx);
     if (!ex) return CopyOf(array);
+    if (array.count() > 0) {
+        com_var fast = ThroughVBArray(script, array);
+        if (fast.type() == VT_DISPATCH) return fast;
+    }
     // new Array(e0, e1, ...) would read a single number as a length (and refuse a
     // negative one), so the Array is made empty and the elements pushed in one call.
     com_var result;

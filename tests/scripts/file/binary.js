@@ -1,22 +1,7 @@
 // Binary values: every type written and read back little-endian, the range rule of
 // arrays (all or nothing), single values written without range check, short reads
 // at the end of the file, and the errors of unknown types and wrong arguments.
-function hex(a) {
-    if (a === undefined) return "undefined";
-    var s = [];
-    for (var i = 0; i < a.length; i++) s.push((a[i] < 16 ? "0" : "") + a[i].toString(16));
-    return s.join(" ");
-}
-// The status of a call made as a statement, so that the engine asks for a method
-// call alone and a failure reaches the script as an exception.
-function status(f) {
-    try {
-        f();
-        return "ok";
-    } catch (e) {
-        return (e.number >>> 0).toString(16);
-    }
-}
+exec("file/common.inc");
 var path;
 function bytes() {
     var f = new File(path, "rb");

@@ -1,12 +1,7 @@
 // Reading and writing one stream: a stream opened for one direction refuses the
 // other without touching its buffer, and a stream opened for both ("+") switches
 // between them at the current position.
-function hex(a) {
-    if (!a) return String(a);
-    var s = [];
-    for (var i = 0; i < a.length; i++) s.push((a[i] < 16 ? "0" : "") + a[i].toString(16));
-    return s.join(" ");
-}
+exec("file/common.inc");
 function show(s) { return "[" + s.replace(/\n/g, "\\n") + "]"; }
 var dir;
 function contents(name) {

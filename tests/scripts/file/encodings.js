@@ -2,21 +2,10 @@
 // with the bytes on disk matching encode() (plus the mark and CR units for UTF-16,
 // CR bytes for the others in text mode). Code page 1252 here: EUC-JP and ISO-2022-JP
 // assume Shift_JIS narrow text, so they carry only the ASCII lines.
+exec("file/common.inc");
 var all = ["plain ASCII ~!@#$%^&*()", "caf\u00e9 na\u00efve \u00fc\u00df \u00a9 \u20ac", "", "tab\there"];
 var texts;
 var dir;
-function hex(a) {
-    if (!a) return String(a);
-    var s = [];
-    for (var i = 0; i < a.length; i++) s.push((a[i] < 16 ? "0" : "") + a[i].toString(16));
-    return s.join(" ");
-}
-function bytes(name) {
-    var f = new File(dir + name, "rb");
-    var a = f.read(100000);
-    f.close();
-    return a ? a : [];
-}
 // What the file should hold: encode() of each line, line ends as the mode writes them.
 function expected(encoding, text) {
     var all = [];
@@ -52,7 +41,7 @@ function main(args) {
             }
             var end = f.gets();
             print(name, ": ", same, " of ", texts.length, " lines, end [", end, "] eof ", f.eof,
-                  ", bytes as encode() gives them: ", hex(bytes(name)) == expected(e, modes[m] == ""));
+                  ", bytes as encode() gives them: ", hex(fileBytes(name)) == expected(e, modes[m] == ""));
             f.close();
         }
     }
@@ -61,7 +50,7 @@ function main(args) {
         var f = new File(dir + "one.txt", "wb", encodings[i]);
         var n = f.puts("\u00e9");
         f.close();
-        print(encodings[i], ": ", n, " => ", hex(bytes("one.txt")));
+        print(encodings[i], ": ", n, " => ", hex(fileBytes("one.txt")));
     }
     return 0;
 }

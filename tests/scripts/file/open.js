@@ -1,13 +1,6 @@
 // Opening: new File and File.open with their defaults and refusals, the class
 // object's own members, and what every member does once the stream is gone.
-function status(f) {
-    try {
-        f();
-        return "ok";
-    } catch (e) {
-        return (e.number >>> 0).toString(16);
-    }
-}
+exec("file/common.inc");
 
 function main(args) {
     var dir = args[0] + "/";

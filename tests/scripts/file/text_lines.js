@@ -1,17 +1,7 @@
 // Lines of bytes: text mode turns CR LF into LF, binary mode keeps both; gets keeps
 // the line feed, gives "" at the end and sets eof; lines longer than any buffer,
 // NUL bytes inside a line, a last line without a line feed, a lone CR.
-function hex(a) {
-    if (!a) return String(a);
-    var s = [];
-    for (var i = 0; i < a.length; i++) s.push((a[i] < 16 ? "0" : "") + a[i].toString(16));
-    return s.join(" ");
-}
-function codes(s) {
-    var r = [];
-    for (var i = 0; i < s.length; i++) r.push(s.charCodeAt(i));
-    return hex(r);
-}
+exec("file/common.inc");
 function make(path, bytes) {
     var f = new File(path, "wb");
     f.write(bytes);

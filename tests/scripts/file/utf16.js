@@ -2,23 +2,10 @@
 // text mode and LF in binary mode when writing; when reading, marks are dropped
 // anywhere, CR ends a text-mode line and swallows the LF after it, LF ends a
 // binary-mode line, and bytes such as 0x1A or 0x0D 0x0A inside units stay data.
-function hex(a) {
-    if (!a) return String(a);
-    var s = [];
-    for (var i = 0; i < a.length; i++) s.push((a[i] < 16 ? "0" : "") + a[i].toString(16));
-    return s.join(" ");
-}
-function codes(s) {
-    var r = [];
-    for (var i = 0; i < s.length; i++) r.push(s.charCodeAt(i));
-    return hex(r);
-}
+exec("file/common.inc");
 var dir;
 function bytes(name) {
-    var f = new File(dir + name, "rb");
-    var a = f.read(1000);
-    f.close();
-    return hex(a);
+    return hex(fileBytes(name));
 }
 function make(name, data) {
     var f = new File(dir + name, "wb");

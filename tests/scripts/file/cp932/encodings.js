@@ -1,20 +1,9 @@
 // Every encoding written by File and read back the same under code page 932, in text
 // and binary mode, with the bytes on disk matching encode() (plus the mark and CR
 // units for UTF-16, CR bytes for the others in text mode). This file is Shift_JIS.
+exec("file/common.inc");
 var texts = ["日本語のテキストと ASCII ~!@#", "半角ｶﾀｶﾅ ｱｲｳｴｵ ﾟ", "表示・ソ・能・尚・稚・①", "", "全角　空白"];
 var dir;
-function hex(a) {
-    if (!a) return String(a);
-    var s = [];
-    for (var i = 0; i < a.length; i++) s.push((a[i] < 16 ? "0" : "") + a[i].toString(16));
-    return s.join(" ");
-}
-function bytes(name) {
-    var f = new File(dir + name, "rb");
-    var a = f.read(100000);
-    f.close();
-    return a ? a : [];
-}
 function expected(encoding, text) {
     var all = [];
     var utf16 = encoding == "utf16";
@@ -48,7 +37,7 @@ function main(args) {
             }
             var end = f.gets();
             print(name, ": ", same, " of ", texts.length, " lines, end [", end, "] eof ", f.eof,
-                  ", bytes as encode() gives them: ", hex(bytes(name)) == expected(e, modes[m] == ""));
+                  ", bytes as encode() gives them: ", hex(fileBytes(name)) == expected(e, modes[m] == ""));
             f.close();
         }
     }
@@ -57,7 +46,7 @@ function main(args) {
         var f = new File(dir + "one.txt", "wb", encodings[i]);
         var n = f.puts("あ");
         f.close();
-        print(encodings[i], ": ", n, " => ", hex(bytes("one.txt")));
+        print(encodings[i], ": ", n, " => ", hex(fileBytes("one.txt")));
     }
     // a whole text in one puts, lines read one by one
     var f = new File(dir + "jis.txt", "w", "jis");

@@ -8,25 +8,6 @@
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
 
-namespace {
-// JScript's Array constructor reads a single number as a length, so a lone numeric
-// value would become that many empty elements: such an array is built empty and the
-// value pushed into it.
-com_var ValuesToScript(NScript* script, const com_array& array) {
-    if (array.count() != 1) return ArrayToScript(script, array);
-    com_var only = array.get(0);
-    if (only.type() != VT_R8) return ArrayToScript(script, array);
-    com_array none;
-    if (!none.create(0)) return ArrayToScript(script, array);
-    com_var empty = ArrayToScript(script, none);
-    if (empty.type() != VT_DISPATCH || !empty.v.pdispVal) return ArrayToScript(script, array);
-    ArgList args;
-    args.push_back(only);
-    if (!CallDispatch(empty.v.pdispVal, "push", &args, nullptr)) return ArrayToScript(script, array);
-    return empty;
-}
-}  // namespace
-
 HRESULT f_sscanf(NScript* script, ArgList& args, com_var& result) {
     if (args.count() != 2 && args.count() != 3) return DISP_E_BADPARAMCOUNT;
     bool strict = false;
@@ -52,6 +33,6 @@ HRESULT f_sscanf(NScript* script, ArgList& args, com_var& result) {
             value.detach(&e[static_cast<long>(i)]);
         }
     }
-    result = ValuesToScript(script, array);
+    result = ArrayToScript(script, array);
     return S_OK;
 }

@@ -8,7 +8,10 @@
 namespace {
 bool IsString(const com_var& v) { return (v.type() & ~VT_BYREF) == VT_BSTR; }
 
-BSTR StringOf(const com_var& v) { return (v.type() & VT_BYREF) ? *V_BSTRREF(&v.v) : V_BSTR(&v.v); }
+BSTR StringOf(const com_var& v) {
+    if (!(v.type() & VT_BYREF)) return V_BSTR(&v.v);
+    return V_BSTRREF(&v.v) ? *V_BSTRREF(&v.v) : nullptr;
+}
 
 // One numeric argument, truncated; the caller returns status unless it is S_OK.
 HRESULT TruncatedArg(const ArgList& args, int32_t* value) {

@@ -94,10 +94,8 @@ void ReadLineUnits(FILE* stream, bool text, std::string& units) {
     }
 }
 
-bool IsText(const com_var& value) { return (value.type() & ~VT_BYREF) == VT_BSTR; }
-
 // The binary type named by a value; strings only, anything else is unknown.
-int TypeCodeOf(const com_var& value) { return IsText(value) ? BinaryTypeCode(value.ToText()) : kBinaryUnknown; }
+int TypeCodeOf(const com_var& value) { return value.IsString() ? BinaryTypeCode(value.ToText()) : kBinaryUnknown; }
 
 // Name, mode and encoding of the constructor and of File.open, with their defaults.
 struct OpenInfo {
@@ -246,7 +244,7 @@ HRESULT NFile::Gets(ArgList&, com_var& result) {
 
 HRESULT NFile::Puts(ArgList& args, com_var& result) {
     if (!stream_) return S_OK;
-    if (!IsText(args[0])) return DISP_E_TYPEMISMATCH;
+    if (!args[0].IsString()) return DISP_E_TYPEMISMATCH;
     result = com_var(static_cast<double>(WriteText(args[0].ToText())));
     return S_OK;
 }
@@ -269,7 +267,7 @@ HRESULT NFile::Printf(ArgList& args, com_var&) {
 HRESULT NFile::Read(ArgList& args, com_var& result) {
     if (!stream_) return S_OK;
     uint8_t value[8];
-    if (args.count() == 1 && IsText(args[0])) {
+    if (args.count() == 1 && args[0].IsString()) {
         int code = TypeCodeOf(args[0]);
         if (code == kBinaryUnknown) return DISP_E_BADVARTYPE;
         size_t size = BinaryTypeSize(code);

@@ -51,10 +51,8 @@ size_t WidePieceEnd(const wchar_t* w, size_t units, size_t start) {
 // The text of a string argument (by value or by reference) with its full length;
 // false for any other type.
 bool StringArgument(const com_var& value, std::string* text) {
-    BSTR s;
-    if (value.type() == VT_BSTR) s = V_BSTR(&value.v);
-    else if (value.type() == (VT_BSTR | VT_BYREF) && V_BSTRREF(&value.v)) s = *V_BSTRREF(&value.v);
-    else return false;
+    if (!value.IsString() || ((value.type() & VT_BYREF) && !V_BSTRREF(&value.v))) return false;
+    BSTR s = value.StringValue();
     *text = s ? ToNarrow(s, static_cast<int>(SysStringLen(s))) : std::string();
     return true;
 }

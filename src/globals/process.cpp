@@ -117,7 +117,7 @@ bool RunProcess(const std::string& command, bool wait, HWND owner, DWORD* exitCo
                         &startup, &info))
         return false;
     unique_handle process(info.hProcess);
-    CloseHandle(info.hThread);
+    unique_handle thread(info.hThread);  // not waited for; closed with the process handle
 
     if (wait) {
         if (owner) {

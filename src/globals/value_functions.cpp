@@ -6,13 +6,6 @@
 #include "object/numeric.h"
 
 namespace {
-bool IsString(const com_var& v) { return (v.type() & ~VT_BYREF) == VT_BSTR; }
-
-BSTR StringOf(const com_var& v) {
-    if (!(v.type() & VT_BYREF)) return V_BSTR(&v.v);
-    return V_BSTRREF(&v.v) ? *V_BSTRREF(&v.v) : nullptr;
-}
-
 // One numeric argument, truncated; the caller returns status unless it is S_OK.
 HRESULT TruncatedArg(const ArgList& args, int32_t* value) {
     if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
@@ -40,8 +33,8 @@ HRESULT f_chr(NScript*, ArgList& args, com_var& result) {
 
 HRESULT f_ord(NScript*, ArgList& args, com_var& result) {
     if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
-    if (!IsString(args[0])) return DISP_E_TYPEMISMATCH;
-    BSTR s = StringOf(args[0]);
+    if (!args[0].IsString()) return DISP_E_TYPEMISMATCH;
+    BSTR s = args[0].StringValue();
     result = com_var(static_cast<double>(s && SysStringLen(s) > 0 ? s[0] : 0));
     return S_OK;
 }
@@ -78,7 +71,7 @@ HRESULT f_cstr(NScript*, ArgList& args, com_var& result) {
 
 HRESULT f_esc(NScript*, ArgList& args, com_var& result) {
     if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
-    if (!IsString(args[0])) return DISP_E_TYPEMISMATCH;
+    if (!args[0].IsString()) return DISP_E_TYPEMISMATCH;
     std::string bytes = UnescapeBytes(args[0].ToText());
     result = com_var(bytes.data(), static_cast<int>(bytes.size()));
     return S_OK;

@@ -83,6 +83,12 @@ bool com_var::IsNumeric() const noexcept {
     }
 }
 
+BSTR com_var::StringValue() const noexcept {
+    if (V_VT(&v) == VT_BSTR) return V_BSTR(&v);
+    if (V_VT(&v) == (VT_BSTR | VT_BYREF) && V_BSTRREF(&v)) return *V_BSTRREF(&v);
+    return nullptr;
+}
+
 namespace {
 double NumberOf(const VARIANT& v, bool strings) {
     bool ref = IsRef(v);

@@ -38,6 +38,10 @@ public:
 
     // True for the twelve numeric types (I2, I4, R4, R8, BOOL, UI1 and their references).
     bool IsNumeric() const noexcept;
+    // True for a string or a reference to one.
+    bool IsString() const noexcept { return (V_VT(&v) & ~VT_BYREF) == VT_BSTR; }
+    // The string held directly or by reference (null for any other type); borrowed.
+    BSTR StringValue() const noexcept;
     double ToNumber() const;
     // Like ToNumber, but strings count as 0 (array lengths, the exit code).
     double ToNumberStrict() const;

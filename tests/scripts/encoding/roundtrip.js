@@ -4,17 +4,12 @@
 // starts a mode switch) and 0xA1-0xDF (taken for half-width katakana); the bytes
 // 0x80-0xA0 and 0xE0-0xFF pass out unchanged, and the reader then takes each for the
 // first byte of a two-byte character.
+exec("encoding/common.inc");
 var all = [];
 for (var b = 0; b < 256; b++) all.push(b);
 var narrow = decode(all, "ascii");
 print("narrow set: ", narrow.length, " characters");
 
-function check(name, s) {
-    var back = decode(encode(s, name), name);
-    if (back === s) return print(name, ": ok, ", s.length, " characters");
-    for (var i = 0; i < s.length && back.charCodeAt(i) == s.charCodeAt(i); i++);
-    print(name, ": FAIL at ", i, " of ", s.length, ": ", back.charCodeAt(i), " for ", s.charCodeAt(i));
-}
 var names = ["ascii", "sjis", "utf16", "utf8"];
 for (var k = 0; k < names.length; k++) check(names[k], narrow);
 

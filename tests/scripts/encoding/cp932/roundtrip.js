@@ -3,6 +3,7 @@
 // and ISO-2022-JP hold the characters of JIS X 0208 rows 1-94 (leads up to 0xEF),
 // ASCII and half-width katakana; the user-defined and IBM rows (leads 0xF0-0xFC) have
 // no row there, and ESC switches modes in ISO-2022-JP.
+exec("encoding/common.inc");
 function isLead(b) { return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc); }
 function isTrail(b) { return (b >= 0x40 && b <= 0x7e) || (b >= 0x80 && b <= 0xfc); }
 
@@ -19,12 +20,6 @@ for (var lead = 0; lead < 256; lead++) {
 var narrow = decode(bytes, "sjis");
 print("narrow set: ", bytes.length - 2 * pairs, " single bytes, ", pairs, " pairs, ", narrow.length, " characters");
 
-function check(name, s) {
-    var back = decode(encode(s, name), name);
-    if (back === s) return print(name, ": ok, ", s.length, " characters");
-    for (var i = 0; i < s.length && back.charCodeAt(i) == s.charCodeAt(i); i++);
-    print(name, ": FAIL at ", i, " of ", s.length, ": ", back.charCodeAt(i), " for ", s.charCodeAt(i));
-}
 var names = ["ascii", "sjis", "utf16", "utf8"];
 for (var k = 0; k < names.length; k++) check(names[k], narrow);
 

@@ -3,6 +3,7 @@
 #include "data/nfile.h"
 
 #include "data/binary_type.h"
+#include "globals/console_writer.h"
 #include "globals/encoding.h"
 #include "globals/format.h"
 #include "object/com_array.h"
@@ -161,6 +162,7 @@ bool NFile::Open(const std::string& name, const std::string& mode, int encoding)
     readable_ = mode[0] == 'r' || update;
     writable_ = mode[0] != 'r' || update;
     last_ = Direction::None;
+    atStart_ = true;
     // UTF-16 line ends are translated unit by unit; the run-time's byte-level text mode
     // would end the text at any 0x1A byte (U+5C1A and many more) and merge 0x0D 0x0A
     // byte pairs that straddle two units, so such streams carry bytes untouched.
@@ -178,6 +180,7 @@ void NFile::CloseStream() {
 // the buffer holds and report success.
 bool NFile::BeginRead() {
     if (!readable_) return false;
+    atStart_ = false;
     if (last_ == Direction::Write) fseek(stream_, 0, SEEK_CUR);
     last_ = Direction::Read;
     return true;
@@ -185,18 +188,22 @@ bool NFile::BeginRead() {
 
 bool NFile::BeginWrite() {
     if (!writable_) return false;
+    atStart_ = false;
     if (last_ == Direction::Read) fseek(stream_, 0, SEEK_CUR);
     last_ = Direction::Write;
     return true;
 }
 
 std::string NFile::ReadLine() {
+    bool first = atStart_;
     if (!BeginRead()) return std::string();
     std::string bytes;
     if (encoding_ == kEncodingUtf16) {
         ReadLineUnits(stream_, text_, bytes);
     } else {
         ReadLineBytes(stream_, bytes);
+        // Editors put a byte-order mark before UTF-8 text too; it is no character.
+        if (first && encoding_ == kEncodingUtf8 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
         if (encoding_ == kEncodingAscii || encoding_ == kEncodingSjis) return bytes;
     }
     return FromExternal(encoding_, bytes);
@@ -206,9 +213,9 @@ size_t NFile::WriteText(const std::string& narrow) {
     if (!BeginWrite()) return 0;
     if (encoding_ == kEncodingUtf16) return WriteUtf16(narrow);
     if (encoding_ == kEncodingAscii || encoding_ == kEncodingSjis)
-        return fwrite(narrow.data(), 1, narrow.size(), stream_);
+        return WriteOutput(stream_, narrow);
     std::string bytes = ToExternal(encoding_, narrow);
-    return fwrite(bytes.data(), 1, bytes.size(), stream_);
+    return WriteOutput(stream_, bytes);
 }
 
 size_t NFile::WriteUtf16(const std::string& narrow) {
@@ -225,7 +232,7 @@ size_t NFile::WriteUtf16(const std::string& narrow) {
         if (text_ && units[i] == '\n' && units[i + 1] == '\0') out.append("\r\0", 2);
         out.append(units, i, 2);
     }
-    size_t written = fwrite(out.data(), 1, out.size(), stream_);
+    size_t written = WriteOutput(stream_, out);
     if (written == out.size()) return count;
     // A short write answers the units that reached the stream whole.
     size_t done = 0;
@@ -331,7 +338,7 @@ HRESULT NFile::Write(ArgList& args, com_var& result) {
         bytes.resize(values.size() * size);
         for (size_t i = 0; i < values.size(); ++i) WriteBinary(code, values[i], &bytes[i * size]);
     }
-    size_t written = bytes.empty() || !BeginWrite() ? 0 : fwrite(bytes.data(), 1, bytes.size(), stream_);
+    size_t written = bytes.empty() || !BeginWrite() ? 0 : WriteOutput(stream_, reinterpret_cast<const char*>(bytes.data()), bytes.size());
     result = com_var(static_cast<double>(written));
     return S_OK;
 }
@@ -339,6 +346,7 @@ HRESULT NFile::Write(ArgList& args, com_var& result) {
 HRESULT NFile::Rewind(ArgList&, com_var&) {
     if (stream_) fseek(stream_, 0, SEEK_SET);
     last_ = Direction::None;
+    atStart_ = true;
     return S_OK;
 }
 

@@ -57,6 +57,8 @@ private:
     bool readable_ = false;
     bool writable_ = false;
     enum class Direction { None, Read, Write } last_ = Direction::None;
+    // Nothing read or written since the stream was opened or rewound.
+    bool atStart_ = false;
     FILE* stream_ = nullptr;
 };
 

@@ -1,24 +1,23 @@
-// Console functions: text goes through the C run-time's stdout, the stream the
-// stdout object shares, so output of both kinds keeps its order.
+// Console functions: text goes through the one output writer, which the stdout
+// object shares, so output of both kinds keeps its order.
 #include "globals/console.h"
 
+#include "globals/console_writer.h"
 #include "globals/format.h"
 
 #include <conio.h>
 #include <stdio.h>
 
 HRESULT f_print(NScript*, ArgList& args, com_var&) {
-    for (size_t i = 0; i < args.count(); ++i) {
-        std::string text = args[i].ToText();
-        fputs(text.c_str(), stdout);
-    }
-    putchar('\n');
+    std::string text;
+    for (size_t i = 0; i < args.count(); ++i) text += args[i].ToText();
+    text += '\n';
+    WriteOutput(stdout, text);
     return S_OK;
 }
 
 HRESULT f_printf(NScript*, ArgList& args, com_var&) {
-    std::string text = FormatArgs(args);
-    fputs(text.c_str(), stdout);
+    WriteOutput(stdout, FormatArgs(args));
     return S_OK;
 }
 

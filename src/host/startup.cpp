@@ -1,6 +1,7 @@
 // Start-up and shutdown in their fixed order; main's numeric result is the exit code.
 #include "host/startup.h"
 
+#include "globals/console_writer.h"
 #include "host/command_line.h"
 #include "host/nscript.h"
 #include "host/platform.h"
@@ -60,12 +61,12 @@ const char* BaseDirectory() { return g_baseDirectory.c_str(); }
 int RunHost(int argc, const char* const* argv) {
     StartupOptions options;
     if (!ParseCommandLine(argc, argv, options)) {
-        printf("%s", UsageText(ProgramName(argc > 0 ? argv[0] : "")).c_str());
+        WriteOutput(stdout, UsageText(ProgramName(argc > 0 ? argv[0] : "")));
         exit(1);
     }
     options.hostName = ChooseEngine(options);
     if (options.talk && options.hostName != "JavaScript") {
-        fprintf(stderr, "error: Talk mode only supported in JScript\n");
+        PrintOutput(stderr, "error: Talk mode only supported in JScript\n");
         exit(1);
     }
 
@@ -80,13 +81,13 @@ int RunHost(int argc, const char* const* argv) {
         auto script = std::make_unique<NScript>();
         bool caseSensitive = !EqualsNoCase(options.hostName.c_str(), "VBScript");
         if (!script->Initialize(options.hostName, caseSensitive)) {
-            fprintf(stderr, "error: Cannot initialize script host : %s\n", options.hostName.c_str());
+            PrintOutput(stderr, "error: Cannot initialize script host : %s\n", options.hostName.c_str());
         } else {
             RegisterNamespace(script.get(), options.hostName, options.scriptOptions);
             bool ran = true;
             if (!options.scriptPath.empty()) {
                 if (!IsExistingFile(options.scriptPath)) {
-                    fprintf(stderr, "error: script file not exist: %s\n", options.scriptPath.c_str());
+                    PrintOutput(stderr, "error: script file not exist: %s\n", options.scriptPath.c_str());
                     ran = false;
                 } else if (!script->LoadScriptFile(options.scriptPath)) {
                     ran = false;

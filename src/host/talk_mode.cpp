@@ -2,6 +2,7 @@
 #include "host/talk_mode.h"
 
 #include "editor/open_editor.h"
+#include "globals/console_writer.h"
 #include "host/command_line.h"
 #include "host/nscript.h"
 #include "object/namespace.h"
@@ -14,7 +15,7 @@
 void RunTalkMode(NScript& script) {
     char line[512];
     for (;;) {
-        printf(">");
+        WriteOutput(stdout, ">", 1);
         fflush(stdout);
         std::string pending;
         if (!fgets(line, sizeof line, stdin)) break;
@@ -23,7 +24,7 @@ void RunTalkMode(NScript& script) {
 
         if (EqualsNoCase(line, ".quit")) break;
         if (EqualsNoCase(line, ".help")) {
-            printf("%s\n\nCommand:\n    .cls, .quit, .edit, .help,\n\n", ProductBanner);
+            PrintOutput(stdout, "%s\n\nCommand:\n    .cls, .quit, .edit, .help,\n\n", ProductBanner);
             continue;
         }
         if (EqualsNoCase(line, ".edit")) {
@@ -43,7 +44,7 @@ void RunTalkMode(NScript& script) {
         com_var result;
         if (script.CallFunction("eval", &args, &result)) {
             std::string text = result.ToText();
-            if (!text.empty()) puts(text.c_str());
+            if (!text.empty()) WriteOutput(stdout, text + "\n");
         }
     }
 }

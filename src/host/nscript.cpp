@@ -1,6 +1,7 @@
 // NScript: engine creation, named items, file loading and calls into the script.
 #include "host/nscript.h"
 
+#include "globals/console_writer.h"
 #include "host/nscript_site.h"
 #include "host/source_file_table.h"
 #include "object/com_var.h"
@@ -20,6 +21,7 @@ bool NScript::Initialize(const std::string& language, bool caseSensitive) {
     caseSensitive_ = caseSensitive;
     NScriptSite* site = new NScriptSite;
     site->AddRef();
+    site->family = EngineFamilyOf(language);
     site_ = com_ptr<NScriptSite>::adopt(site);
 
     std::wstring progid = ToWide(language.substr(0, 256));
@@ -36,6 +38,7 @@ bool NScript::Initialize(const std::string& language, bool caseSensitive) {
     if (ok) {
         engine_->SetScriptState(SCRIPTSTATE_STARTED);
         ok = SUCCEEDED(engine_->GetScriptDispatch(nullptr, dispatch_.put())) && dispatch_;
+        if (ok) global_ = dispatch_.query<IDispatchEx>(IID_IDispatchEx);
     }
     if (!ok) Close();
     return ok;
@@ -63,24 +66,54 @@ bool NScript::LoadScriptFile(const std::string& path) {
     size_t got = fread(bytes.data(), 1, static_cast<size_t>(st.st_size), file.get());
     bytes[got] = '\0';
 
-    // The file is text in the ANSI code page, with no byte-order mark or UTF-8
-    // detection; it ends at its first NUL byte.
-    std::wstring code = ToWide(bytes.data(), static_cast<int>(strlen(bytes.data())));
+    std::wstring code = DecodeScriptText(bytes.data(), got);
 
     std::string name = FileNamePart(path);
     LowerNarrow(name);
-    return Parse(code.c_str(), SourceFileTable::CookieOf(name));
+    DWORD cookie = SourceFileTable::CookieOf(name);
+    unsigned long reported = site_->errorsReported;
+    site_->KeepSourceText(cookie, code);
+    HRESULT hr = Parse(code.c_str(), cookie);
+    // An engine may refuse a text without a word of its own; the user still learns of it.
+    if (FAILED(hr) && site_->errorsReported == reported)
+        PrintOutput(stderr, "error [%s]: cannot parse script (0x%08lX)\n", name.c_str(), static_cast<unsigned long>(hr));
+    return SUCCEEDED(hr);
+}
+
+std::wstring DecodeScriptText(const char* bytes, size_t size) {
+    // A UTF-8 or UTF-16 LE byte-order mark names the encoding and is dropped; text
+    // without one is in the ANSI code page. The text ends at its first NUL.
+    const unsigned char* u = reinterpret_cast<const unsigned char*>(bytes);
+    if (size >= 2 && u[0] == 0xFF && u[1] == 0xFE) {
+        std::wstring text;
+        text.reserve(size / 2);
+        for (size_t i = 2; i + 1 < size; i += 2) {
+            wchar_t unit = static_cast<wchar_t>(u[i] | (u[i + 1] << 8));
+            if (unit == 0) break;
+            text.push_back(unit);
+        }
+        return text;
+    }
+    size_t length = strnlen(bytes, size);
+    if (length >= 3 && u[0] == 0xEF && u[1] == 0xBB && u[2] == 0xBF) {
+        int n = static_cast<int>(length - 3);
+        int wide = n ? MultiByteToWideChar(CP_UTF8, 0, bytes + 3, n, nullptr, 0) : 0;
+        std::wstring text(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
+        if (wide > 0) MultiByteToWideChar(CP_UTF8, 0, bytes + 3, n, &text[0], wide);
+        return text;
+    }
+    return ToWide(bytes, static_cast<int>(length));
 }
 
 bool NScript::ParseText(const std::wstring& code) {
-    return open() && Parse(code.c_str(), 0);
+    return open() && SUCCEEDED(Parse(code.c_str(), 0));
 }
 
 // The engine runs the text's global code at once (it is started) and reports
 // errors through the site before returning.
-bool NScript::Parse(const wchar_t* code, DWORD cookie) {
+HRESULT NScript::Parse(const wchar_t* code, DWORD cookie) {
     excep_info excep;
-    return SUCCEEDED(parser_->ParseScriptText(code, nullptr, nullptr, nullptr, cookie, 0, 0, nullptr, &excep));
+    return parser_->ParseScriptText(code, nullptr, nullptr, nullptr, cookie, 0, 0, nullptr, &excep);
 }
 
 bool NScript::CallFunction(const std::string& name, const ArgList* args, com_var* result, HRESULT* status) {
@@ -115,6 +148,7 @@ IDispatch* NScript::GetScriptObject(const std::string& name) {
 
 void NScript::Close() {
     // Event sinks are disconnected here once COM events exist.
+    global_.reset();
     dispatch_.reset();
     if (engine_) engine_->Close();
     engine_.reset();

@@ -3,12 +3,17 @@
 
 #include <windows.h>
 #include <activscp.h>
+#include <dispex.h>
 
 #include <string>
 
 #include "host/nscript_site.h"
 #include "object/arg_list.h"
 #include "object/com_ptr.h"
+
+// The text of a script file's bytes: UTF-8 or UTF-16 LE after a byte-order mark,
+// else the ANSI code page; it ends at the first NUL.
+std::wstring DecodeScriptText(const char* bytes, size_t size);
 
 class NScript {
 public:
@@ -33,14 +38,17 @@ public:
     void Close();
 
     bool caseSensitive() const noexcept { return caseSensitive_; }
+    // The engine's global object (no reference taken), or null when closed.
+    IDispatchEx* globalObject() const noexcept { return global_.get(); }
     bool open() const noexcept { return site_ && engine_ && parser_ && dispatch_; }
 
 private:
-    bool Parse(const wchar_t* code, DWORD cookie);
+    HRESULT Parse(const wchar_t* code, DWORD cookie);
 
     com_ptr<IActiveScriptParse> parser_;
     com_ptr<IActiveScript> engine_;
     com_ptr<IDispatch> dispatch_;
+    com_ptr<IDispatchEx> global_;  // the same object, for forwarding
     com_ptr<NScriptSite> site_;
     bool caseSensitive_ = true;
 };

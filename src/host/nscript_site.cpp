@@ -1,6 +1,7 @@
 // NScriptSite: item look-up for the engine and the error reports on standard error.
 #include "host/nscript_site.h"
 
+#include "globals/console_writer.h"
 #include "host/source_file_table.h"
 #include "object/text.h"
 
@@ -74,6 +75,27 @@ STDMETHODIMP NScriptSite::GetWindow(HWND* hwnd) {
 
 STDMETHODIMP NScriptSite::EnableModeless(BOOL) { return S_OK; }
 
+void NScriptSite::KeepSourceText(unsigned long cookie, std::wstring text) {
+    if (cookie == 0) return;
+    if (texts_.size() < cookie) texts_.resize(cookie);
+    texts_[cookie - 1] = std::move(text);
+}
+
+std::string NScriptSite::SourceLine(unsigned long cookie, unsigned long line) const {
+    if (cookie == 0 || cookie > texts_.size()) return std::string();
+    const std::wstring& text = texts_[cookie - 1];
+    size_t start = 0;
+    for (unsigned long i = 0; i < line; ++i) {
+        start = text.find(L'\n', start);
+        if (start == std::wstring::npos) return std::string();
+        ++start;
+    }
+    size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    if (end > start && text[end - 1] == L'\r') --end;
+    return ToNarrow(text.data() + start, static_cast<int>(end - start));
+}
+
 std::string FormatScriptError(const std::string& file, unsigned long line, const std::string& description,
                               const std::string& source) {
     // Reports are capped at 2047 characters, cut rather than overrun.
@@ -100,9 +122,16 @@ STDMETHODIMP NScriptSite::OnScriptError(IActiveScriptError* error) {
         error->GetExceptionInfo(&excep);
         if (excep.pfnDeferredFillIn) excep.pfnDeferredFillIn(&excep);
 
-        std::string text = FormatScriptError(SourceFileTable::NameOf(cookie), line + 1,
-                                             ToNarrow(excep.bstrDescription), ToNarrow(source.get()));
-        fprintf(stderr, "%s\n", text.c_str());
+        ++errorsReported;
+        // Engines that leave out the source line or the description (a VBScript
+        // run-time error, say) get them from the file's text and the standard messages.
+        std::string sourceText = ToNarrow(source.get());
+        if (sourceText.empty()) sourceText = SourceLine(cookie, line);
+        HRESULT status = excep.scode ? excep.scode : excep.wCode ? MAKE_HRESULT(1, FACILITY_CONTROL, excep.wCode) : 0;
+        std::string description =
+            ErrorDescription(family, ToNarrow(excep.bstrDescription), ToNarrow(excep.bstrSource), static_cast<uint32_t>(status));
+        std::string text = FormatScriptError(SourceFileTable::NameOf(cookie), line + 1, description, sourceText);
+        WriteOutput(stderr, text + "\n");
     } catch (...) {
         // Out of memory while reporting: nothing sensible is left to print.
     }

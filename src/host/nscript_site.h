@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/engine_messages.h"
 #include "object/com_ptr.h"
 #include "object/ref_counted.h"
 
@@ -50,10 +51,19 @@ public:
     STDMETHODIMP EnableModeless(BOOL enable) override;
 
     NScriptItemList items;
+    // Which standard messages fill in errors the engine leaves without a description.
+    EngineFamily family = EngineFamily::Other;
+    // Errors reported so far, so that callers can tell whether a failure was reported.
+    unsigned long errorsReported = 0;
+    // Keeps the text of a loaded file, whose lines complete reports that come without one.
+    void KeepSourceText(unsigned long cookie, std::wstring text);
 
 private:
     friend class RefCounted<NScriptSite>;
     ~NScriptSite() = default;
+    std::string SourceLine(unsigned long cookie, unsigned long line) const;
+
+    std::vector<std::wstring> texts_;  // by cookie - 1
 };
 
 // The text of a script error report: "error [file:line]: description" with an

@@ -12,6 +12,7 @@
 #include "object/com_ptr.h"
 #include "object/dispatch_helpers.h"
 #include "object/nfunction.h"
+#include "object/nglobal.h"
 #include "object/nobject_wrap.h"
 #include "object/text.h"
 
@@ -95,7 +96,7 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
     const bool jscript = EqualsNoCase(hostName.c_str(), "JavaScript");
     const bool vbscript = EqualsNoCase(hostName.c_str(), "VBScript");
 
-    com_ptr<NObjectWrap> global = NewWrap(new NObject(script));
+    com_ptr<NObjectWrap> global = NewWrap(new NGlobal(script));
     script->AddItem("__global", GUID_NULL, global.get(), true);
 
     com_ptr<NObjectWrap> shell = NewWrap(new NShell(script));

@@ -3,6 +3,8 @@
 
 #include "object/arg_list.h"
 
+#include <dispex.h>
+
 #include <string>
 
 class NScript;
@@ -26,6 +28,10 @@ public:
     virtual HRESULT PutProp(const std::string& name, com_var value);
     // S_OK when name is a method or property, else DISP_E_UNKNOWNNAME.
     virtual HRESULT HasMember(const std::string& name);
+
+    // The object that answers the names this one does not know, or null: host
+    // objects refuse unknown names, but the global object hands them to the engine.
+    virtual IDispatchEx* Fallback() { return nullptr; }
 
     NScript* script() const noexcept { return script_; }
     bool caseSensitive() const noexcept { return caseSensitive_; }

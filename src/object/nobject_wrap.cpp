@@ -102,7 +102,7 @@ STDMETHODIMP NObjectWrap::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPP
     return InvokeEx(id, lcid, flags, params, result, excep, nullptr);
 }
 
-STDMETHODIMP NObjectWrap::GetDispID(BSTR name, DWORD, DISPID* pid) try {
+STDMETHODIMP NObjectWrap::GetDispID(BSTR name, DWORD flags, DISPID* pid) try {
     if (!pid) return E_POINTER;
     std::string narrow = ToNarrow(name, name ? static_cast<int>(SysStringLen(name)) : 0);
     if (!object_->caseSensitive()) LowerNarrow(narrow);
@@ -111,9 +111,48 @@ STDMETHODIMP NObjectWrap::GetDispID(BSTR name, DWORD, DISPID* pid) try {
         *pid = id;
         return S_OK;
     }
+    if (IDispatchEx* fallback = object_->Fallback()) return ForwardDispID(fallback, name, flags, id, pid);
     return DISP_E_UNKNOWNNAME;
 } catch (...) {
     return E_OUTOFMEMORY;
+}
+
+namespace {
+// Marks a look-up on the fallback in progress for as long as it lasts.
+class Forwarding {
+public:
+    explicit Forwarding(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Forwarding() { flag_ = false; }
+    Forwarding(const Forwarding&) = delete;
+    Forwarding& operator=(const Forwarding&) = delete;
+
+private:
+    bool& flag_;
+};
+}  // namespace
+
+// A forwarded member keeps the host's DISPID of its name; each call looks up the
+// fallback's own, which stays right even after the member is deleted and made anew.
+HRESULT NObjectWrap::ForwardDispID(IDispatchEx* fallback, BSTR name, DWORD flags, DISPID id, DISPID* pid) {
+    // The engine asks its global-members items, this one among them, about names it
+    // does not know itself: such a name must end here as unknown, not go round again.
+    if (forwarding_) return DISP_E_UNKNOWNNAME;
+    Forwarding guard(forwarding_);
+    DISPID target = DISPID_UNKNOWN;
+    HRESULT hr = fallback->GetDispID(name, flags, &target);
+    if (FAILED(hr)) return DISP_E_UNKNOWNNAME;
+    *pid = id;
+    return S_OK;
+}
+
+HRESULT NObjectWrap::FallbackId(IDispatchEx* fallback, DISPID id, DISPID* target) {
+    const std::string& name = MemberNameTable::NameOf(id);
+    if (name.empty() || object_->HasMember(name) == S_OK) return DISP_E_MEMBERNOTFOUND;
+    bstr_ptr wide(NewBstr(name));
+    DWORD flags = object_->caseSensitive() ? fdexNameCaseSensitive : fdexNameCaseInsensitive;
+    Forwarding guard(forwarding_);
+    HRESULT hr = fallback->GetDispID(wide.get(), flags, target);
+    return FAILED(hr) ? DISP_E_MEMBERNOTFOUND : S_OK;
 }
 
 STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
@@ -121,6 +160,9 @@ STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS*
     try {
         if (id != DISPID_VALUE) {
             if (NProp* prop = props_.Find(id)) return InvokeProperty(*prop, lcid, flags, params, result, excep, caller);
+            DISPID target;
+            if (IDispatchEx* fallback = object_->Fallback(); fallback && FallbackId(fallback, id, &target) == S_OK)
+                return fallback->InvokeEx(target, lcid, flags, params, result, excep, caller);
         }
         return InvokeObject(id, flags, params, result);
     } catch (const std::out_of_range&) {
@@ -278,15 +320,20 @@ HRESULT NObjectWrap::InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARA
 
 STDMETHODIMP NObjectWrap::DeleteMemberByName(BSTR name, DWORD) try {
     std::string narrow = ToNarrow(name, name ? static_cast<int>(SysStringLen(name)) : 0);
-    props_.Remove(MemberNameTable::IdOf(narrow));
-    return S_OK;
+    if (!object_->caseSensitive()) LowerNarrow(narrow);
+    return DeleteMemberByDispID(MemberNameTable::IdOf(narrow));
 } catch (...) {
     return E_OUTOFMEMORY;
 }
 
-STDMETHODIMP NObjectWrap::DeleteMemberByDispID(DISPID id) {
-    props_.Remove(id);
+STDMETHODIMP NObjectWrap::DeleteMemberByDispID(DISPID id) try {
+    if (props_.Remove(id)) return S_OK;
+    DISPID target;
+    if (IDispatchEx* fallback = object_->Fallback(); fallback && FallbackId(fallback, id, &target) == S_OK)
+        return fallback->DeleteMemberByDispID(target);
     return S_OK;
+} catch (...) {
+    return E_OUTOFMEMORY;
 }
 
 STDMETHODIMP NObjectWrap::GetMemberProperties(DISPID, DWORD, DWORD* props) {
@@ -299,14 +346,52 @@ STDMETHODIMP NObjectWrap::GetMemberName(DISPID id, BSTR* name) {
     if (!name) return E_POINTER;
     *name = nullptr;
     NProp* prop = props_.Find(id);
-    if (!prop) return DISP_E_MEMBERNOTFOUND;
-    *name = NewBstr(prop->name);
+    DISPID target;
+    if (prop) {
+        *name = NewBstr(prop->name);
+    } else if (IDispatchEx* fallback = object_->Fallback(); fallback && FallbackId(fallback, id, &target) == S_OK) {
+        return fallback->GetMemberName(target, name);
+    } else {
+        return DISP_E_MEMBERNOTFOUND;
+    }
     return S_OK;
 }
 
-STDMETHODIMP NObjectWrap::GetNextDispID(DWORD, DISPID id, DISPID* next) {
+// The host's own properties come first, then the fallback's members under the host's
+// DISPIDs of their names, less those the host has too.
+STDMETHODIMP NObjectWrap::GetNextDispID(DWORD flags, DISPID id, DISPID* next) try {
     if (!next) return E_POINTER;
-    return props_.Next(id, next);
+    IDispatchEx* fallback = object_->Fallback();
+    if (!fallback) return props_.Next(id, next);
+    *next = DISPID_UNKNOWN;
+    if (forwarding_) return S_FALSE;
+    DISPID target = DISPID_STARTENUM;
+    if (id == DISPID_STARTENUM || props_.Find(id)) {
+        if (props_.Next(id, next) == S_OK) return S_OK;
+    } else if (FallbackId(fallback, id, &target) != S_OK) {
+        return E_FAIL;
+    }
+    return NextFallbackId(fallback, flags, target, next);
+} catch (...) {
+    return E_OUTOFMEMORY;
+}
+
+HRESULT NObjectWrap::NextFallbackId(IDispatchEx* fallback, DWORD flags, DISPID target, DISPID* next) {
+    Forwarding guard(forwarding_);
+    HRESULT hr;
+    while ((hr = fallback->GetNextDispID(flags, target, &target)) == S_OK) {
+        bstr_ptr name;
+        if (FAILED(fallback->GetMemberName(target, name.put()))) continue;
+        std::string narrow = ToNarrow(name.get(), static_cast<int>(name.length()));
+        if (!object_->caseSensitive()) LowerNarrow(narrow);
+        DISPID id = MemberNameTable::IdOf(narrow);
+        if (props_.Find(id)) continue;
+        *next = id;
+        break;
+    }
+    if (hr == S_OK) return S_OK;
+    *next = DISPID_UNKNOWN;
+    return S_FALSE;
 }
 
 STDMETHODIMP NObjectWrap::GetNameSpaceParent(IUnknown** parent) {

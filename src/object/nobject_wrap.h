@@ -72,11 +72,16 @@ private:
     friend class RefCounted<NObjectWrap>;
     ~NObjectWrap();
     HRESULT InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result);
+    HRESULT ForwardDispID(IDispatchEx* fallback, BSTR name, DWORD flags, DISPID id, DISPID* pid);
+    // The fallback's own DISPID of a forwarded member.
+    HRESULT FallbackId(IDispatchEx* fallback, DISPID id, DISPID* target);
+    HRESULT NextFallbackId(IDispatchEx* fallback, DWORD flags, DISPID id, DISPID* next);
     HRESULT InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                            EXCEPINFO* excep, IServiceProvider* caller);
 
     NPropList props_;
     NObject* object_;
+    bool forwarding_ = false;  // inside a name look-up on the fallback
 };
 
 // Wraps an object for a script: a new wrapper with one reference, as VT_DISPATCH.

@@ -32,7 +32,7 @@ APT_PACKAGES=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev
   libz-mingw-w64-dev
   # running and driving the programs
-  wine wine64 xvfb xauth imagemagick xdotool
+  wine wine64 xvfb xauth imagemagick xdotool tmux
   # Wine's X11 driver loads these at run time; they are only recommended
   libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1
   libxfixes3 libxxf86vm1 libgl1 libgnutls30 libdbus-1-3

@@ -76,7 +76,8 @@ bool NScript::LoadScriptFile(const std::string& path) {
     HRESULT hr = Parse(code.c_str(), cookie);
     // An engine may refuse a text without a word of its own; the user still learns of it.
     if (FAILED(hr) && site_->errorsReported == reported)
-        PrintOutput(stderr, "error [%s]: cannot parse script (0x%08lX)\n", name.c_str(), static_cast<unsigned long>(hr));
+        PrintOutput(stderr, "error [%s]: cannot parse script (0x%08lX)\n", name.c_str(),
+                    static_cast<unsigned long>(hr));
     return SUCCEEDED(hr);
 }
 

@@ -128,8 +128,8 @@ STDMETHODIMP NScriptSite::OnScriptError(IActiveScriptError* error) {
         std::string sourceText = ToNarrow(source.get());
         if (sourceText.empty()) sourceText = SourceLine(cookie, line);
         HRESULT status = excep.scode ? excep.scode : excep.wCode ? MAKE_HRESULT(1, FACILITY_CONTROL, excep.wCode) : 0;
-        std::string description =
-            ErrorDescription(family, ToNarrow(excep.bstrDescription), ToNarrow(excep.bstrSource), static_cast<uint32_t>(status));
+        std::string description = ErrorDescription(family, ToNarrow(excep.bstrDescription),
+                                                   ToNarrow(excep.bstrSource), static_cast<uint32_t>(status));
         std::string text = FormatScriptError(SourceFileTable::NameOf(cookie), line + 1, description, sourceText);
         WriteOutput(stderr, text + "\n");
     } catch (...) {

@@ -10,14 +10,30 @@ KOVA_WINE=/usr/lib/wine/wine64
 KOVA_WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$KOVA_WINESERVER" ] || KOVA_WINESERVER=wineserver
 
+# Whether a server for this prefix is running: Wine names its folder after the device
+# and inode of the prefix and keeps a socket there while the server lives.
+kova_wine_running() {
+    local id socket
+    id="$(stat -c '%D %i' "$WINEPREFIX" 2>/dev/null)" || return 1
+    printf -v id 'server-%s-%x' "${id% *}" "${id#* }"
+    for socket in "${TMPDIR:-/tmp}"/wine-*/"$id"/socket /tmp/wine-*/"$id"/socket "/tmp/.wine-$EUID/$id/socket"; do
+        [ -S "$socket" ] && return 0
+    done
+    return 1
+}
+
 kova_wine_ready() {
+    # A prefix that is set up and has its server running needs nothing more; checking
+    # costs one process, where trying to start the server costs several.
+    if [ -f "$WINEPREFIX/.kova-ready" ] && kova_wine_running; then
+        return 0
+    fi
     mkdir -p "$WINEPREFIX"
     # One process at a time creates the prefix and starts the server. The server and
     # Wine's background services (started by the first program after the server) get
     # /dev/null as standard streams: had they inherited a caller's pipe (ctest's, or
     # a shell pipeline's), the caller would wait for them to exit. Nor may they keep
     # the lock's descriptor, or the lock would last as long as they do.
-    # Neither may keep the lock descriptor either, or the lock lasts as long as they do.
     (
         flock 9
         if "$KOVA_WINESERVER" -p30 </dev/null >/dev/null 2>&1 9>&- || [ ! -f "$WINEPREFIX/.kova-ready" ]; then

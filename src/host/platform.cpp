@@ -1,4 +1,5 @@
-// Common controls, 1 ms timers, the COM apartment and the ActiveX container window class.
+// The COM apartment and 1 ms timers at start-up; common controls and the ActiveX
+// container window class on first use.
 #include "host/platform.h"
 
 #include <commctrl.h>
@@ -16,16 +17,26 @@ void RegisterContainerClass() {
     if (init) init();
     // The library stays loaded: the class's window procedure lives in it.
 }
+
+bool PrepareWindowServices() {
+    // comctl32 is delay-loaded: this first call loads it.
+    InitCommonControls();
+    RegisterContainerClass();
+    return true;
+}
 }  // namespace
 
 PlatformServices::PlatformServices() {
-    InitCommonControls();
     timeBeginPeriod(1);
     comReady_ = SUCCEEDED(CoInitialize(nullptr));
-    RegisterContainerClass();
 }
 
 PlatformServices::~PlatformServices() {
     if (comReady_) CoUninitialize();
     timeEndPeriod(1);
+}
+
+void EnsureWindowServices() {
+    static const bool ready = PrepareWindowServices();
+    (void)ready;
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+// The COM apartment and 1 ms timers, for the life of the host.
 class PlatformServices {
 public:
     PlatformServices();
@@ -13,3 +14,12 @@ public:
 private:
     bool comReady_ = false;
 };
+
+// Readies what only windows and ActiveX controls use: the common control classes and
+// the ActiveX container window class ("AtlAxWin"). Start-up leaves them out, since
+// loading their libraries costs more than the whole of a short script. Call it on the
+// thread of the PlatformServices before creating the first window or hosting the first
+// control, and before the first native call made for a script (the script may create
+// windows of those classes itself), so that no script finds them missing. Calls after
+// the first do nothing; nothing undoes it, the classes stay until the process ends.
+void EnsureWindowServices();

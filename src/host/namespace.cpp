@@ -1,5 +1,5 @@
 // Registration of the global namespace, in the order scripts see it enumerated.
-#include "object/namespace.h"
+#include "host/namespace.h"
 
 #include "data/nfile.h"
 #include "globals/console.h"

@@ -144,9 +144,13 @@ NativeValue NumberArgument(int code, double value) {
     NativeValue v;
     v.u64 = 0;
     if (code == kNativePointer) {
+        // 2^64 is what an all-ones result (INVALID_HANDLE_VALUE) reads as, so it
+        // passes back as all ones.
         uint64_t bits = 0;
         if (value >= 0 && value < 18446744073709551616.0) {
             bits = static_cast<uint64_t>(value);
+        } else if (value == 18446744073709551616.0) {
+            bits = UINT64_MAX;
         } else if (value < 0 && value >= -9223372036854775808.0) {
             bits = static_cast<uint64_t>(static_cast<int64_t>(value));
         }

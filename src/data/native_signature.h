@@ -80,7 +80,8 @@ union NativeValue {
 
 // A script number as an argument of a numeric or pointer type: integers truncated
 // toward zero, their low bytes kept; float rounded to single; pointers take any
-// number from -2^63 to 2^64, truncated, their low bits kept (so -1 is all ones).
+// number from -2^63 to 2^64, truncated, their low bits kept (so -1 is all ones, and
+// so is 2^64, the number an all-ones pointer result comes back as).
 NativeValue NumberArgument(int code, double value);
 // A returned value as a script number: integer results at their width, then read as
 // a signed 32-bit number (so a uint of 0xFFFFFFFF is -1); float widened; a pointer

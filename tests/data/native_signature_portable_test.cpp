@@ -84,7 +84,8 @@ TEST(NativeSignatureTest, NumbersInAndOut) {
         {kNativePointer, 1099511627776.0, 1099511627776, 1099511627776.0},  // 2^40
         {kNativePointer, 3.9, 3, 3},
         {kNativePointer, -1, UINTPTR_MAX, static_cast<double>(UINTPTR_MAX)},
-        {kNativePointer, 18446744073709551616.0, 0, 0},
+        {kNativePointer, 18446744073709551616.0, UINTPTR_MAX, static_cast<double>(UINTPTR_MAX)},
+        {kNativePointer, 36893488147419103232.0, 0, 0},  // 2^65
         {kNativePointer, NAN, 0, 0},
     };
     for (const Case& c : cases) {

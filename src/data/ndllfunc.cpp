@@ -5,13 +5,13 @@
 #include "data/nbinary_blob.h"
 #include "globals/encoding.h"
 #include "object/nclass.h"
-#include "object/text.h"
 #include "object/nobject_wrap.h"
+#include "object/text.h"
 
 namespace {
 // x64 Windows has a single calling convention, so both keywords name it there; on x86
-// the keyword decides who removes the arguments from the stack. This is the only
-// place where the two targets differ.
+// the keyword decides who removes the arguments from the stack. The targets' calling
+// conventions differ here and nowhere else.
 ffi_abi AbiOf(int convention) {
 #ifdef _WIN64
     (void)convention;
@@ -39,8 +39,8 @@ ffi_type* FfiTypeOf(int code) {
     }
 }
 
-// One argument while a call is made: the value passed, and for strings the copy it
-// points to (zero-terminated, so that native changes never reach the script's text).
+// One argument while a call is made: the value passed, and for strings the
+// zero-terminated copy it points to, so that native changes never reach the script.
 struct NativeArgument {
     NativeValue value;
     std::string buffer;

@@ -2,6 +2,7 @@
 # They are part of kova.exe and also build natively for sanitizers and fuzzing.
 set(KOVA_PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/data/binary_type.cpp
+  ${CMAKE_SOURCE_DIR}/src/data/native_signature.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/encoding_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/format_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/multibyte.cpp

@@ -49,6 +49,11 @@ compare() {  # what, expected file, actual file
         fail=1
     fi
 }
+# NAME.mask: sed expressions that blank out what differs between machines (a clock,
+# a host name) in standard output before it is compared.
+if [ -f "$base.mask" ]; then
+    sed -e 's/\r$//' -f "$base.mask" "$tmp/out" >"$tmp/masked" && mv "$tmp/masked" "$tmp/out"
+fi
 compare stdout "$base.out" "$tmp/out"
 compare stderr "$base.err" "$tmp/err"
 [ "$fail" = 0 ] && echo "ok: $rel"

@@ -2,12 +2,11 @@
 // over one C run-time stream, and the File class object's open.
 #include "data/nfile.h"
 
+#include "data/binary_array.h"
 #include "data/binary_type.h"
 #include "globals/console_writer.h"
 #include "globals/encoding.h"
 #include "globals/format.h"
-#include "object/com_array.h"
-#include "object/dispatch_helpers.h"
 #include "object/nobject_wrap.h"
 
 #include <fcntl.h>
@@ -94,9 +93,6 @@ void ReadLineUnits(FILE* stream, bool text, std::string& units) {
         if (!text && unit == 10) return;
     }
 }
-
-// The binary type named by a value; strings only, anything else is unknown.
-int TypeCodeOf(const com_var& value) { return value.IsString() ? BinaryTypeCode(value.ToText()) : kBinaryUnknown; }
 
 // Name, mode and encoding of the constructor and of File.open, with their defaults.
 struct OpenInfo {
@@ -275,13 +271,13 @@ HRESULT NFile::Read(ArgList& args, com_var& result) {
     if (!stream_) return S_OK;
     uint8_t value[8];
     if (args.count() == 1 && args[0].IsString()) {
-        int code = TypeCodeOf(args[0]);
+        int code = BinaryTypeOf(args[0]);
         if (code == kBinaryUnknown) return DISP_E_BADVARTYPE;
         size_t size = BinaryTypeSize(code);
         if (BeginRead() && fread(value, 1, size, stream_) == size) result = com_var(ReadBinary(code, value));
         return S_OK;
     }
-    int code = args.count() == 2 ? TypeCodeOf(args[1]) : kBinaryUChar;
+    int code = args.count() == 2 ? BinaryTypeOf(args[1]) : kBinaryUChar;
     if (code == kBinaryUnknown) return DISP_E_BADVARTYPE;
     int count = args[0].ToInt();
     if (count <= 0 || !BeginRead()) return S_OK;
@@ -299,22 +295,12 @@ HRESULT NFile::Read(ArgList& args, com_var& result) {
         if (got < want) break;
     }
     if (values.empty()) return S_OK;
-    com_array array;
-    if (!array.create(static_cast<long>(values.size()))) return E_OUTOFMEMORY;
-    {
-        com_array::elements elements(array);
-        for (long i = 0; i < elements.count(); ++i) {
-            elements[i].vt = VT_R8;
-            elements[i].dblVal = values[static_cast<size_t>(i)];
-        }
-    }
-    result = ArrayToScript(script(), array);
-    return S_OK;
+    return NumbersToScript(script(), values, result);
 }
 
 HRESULT NFile::Write(ArgList& args, com_var& result) {
     if (!stream_) return S_OK;
-    int code = args.count() == 2 ? TypeCodeOf(args[1]) : kBinaryUChar;
+    int code = args.count() == 2 ? BinaryTypeOf(args[1]) : kBinaryUChar;
     if (code == kBinaryUnknown) return DISP_E_BADVARTYPE;
     size_t size = BinaryTypeSize(code);
     std::vector<uint8_t> bytes;
@@ -322,19 +308,9 @@ HRESULT NFile::Write(ArgList& args, com_var& result) {
         bytes.resize(size);
         WriteBinary(code, args[0].ToNumber(), bytes.data());
     } else {
-        com_array array;
-        if (!ScriptToArray(args[0], array)) return DISP_E_BADVARTYPE;
-        com_array::elements elements(array);
-        // An array of something other than variants holds no values this can check.
-        if (elements.count() != array.count()) return DISP_E_BADVARTYPE;
-        std::vector<double> values(static_cast<size_t>(elements.count()));
-        for (long i = 0; i < elements.count(); ++i) {
-            com_var element(elements[i]);
-            if (!element.IsNumeric()) return DISP_E_BADVARTYPE;
-            double d = element.ToNumber();
-            if (!InBinaryRange(code, d)) return DISP_E_BADVARTYPE;
-            values[static_cast<size_t>(i)] = d;
-        }
+        std::vector<double> values;
+        HRESULT hr = NumbersInRange(args[0], code, values);
+        if (FAILED(hr)) return hr;
         bytes.resize(values.size() * size);
         for (size_t i = 0; i < values.size(); ++i) WriteBinary(code, values[i], &bytes[i * size]);
     }

@@ -3,12 +3,12 @@
 
 #include "globals/console_writer.h"
 #include "host/command_line.h"
+#include "host/namespace.h"
 #include "host/nscript.h"
 #include "host/platform.h"
 #include "host/talk_mode.h"
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
-#include "object/namespace.h"
 #include "object/numeric.h"
 #include "object/text.h"
 

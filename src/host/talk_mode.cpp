@@ -4,8 +4,8 @@
 #include "editor/open_editor.h"
 #include "globals/console_writer.h"
 #include "host/command_line.h"
+#include "host/namespace.h"
 #include "host/nscript.h"
-#include "object/namespace.h"
 #include "object/text.h"
 
 #include <stdio.h>

@@ -1,6 +1,8 @@
 // Registration of the global namespace, in the order scripts see it enumerated.
-#include "object/namespace.h"
+#include "host/namespace.h"
 
+#include "data/nbinary_blob.h"
+#include "data/ndllfunc.h"
 #include "data/nfile.h"
 #include "globals/console.h"
 #include "globals/encoding.h"
@@ -11,6 +13,7 @@
 #include "object/com_array.h"
 #include "object/com_ptr.h"
 #include "object/dispatch_helpers.h"
+#include "object/nclass.h"
 #include "object/nfunction.h"
 #include "object/nglobal.h"
 #include "object/nobject_wrap.h"
@@ -40,6 +43,8 @@ NObject* MakeStderr(NScript* script) { return new NFile(script, stderr); }
 // Global names in registration order, each added to the global object and to Script.
 const GlobalInfo kGlobals[] = {
     {"File", nullptr, Make<NFileClass>, Engine::Any},
+    {"DllFunc", nullptr, Make<NClass<NDllFunc>>, Engine::Any},
+    {"BinaryBlob", nullptr, Make<NClass<NBinaryBlob>>, Engine::Any},
     {"print", f_print, nullptr, Engine::Any},
     {"printf", f_printf, nullptr, Engine::Any},
     {"sprintf", f_sprintf, nullptr, Engine::Any},

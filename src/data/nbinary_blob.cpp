@@ -1,6 +1,8 @@
 // NBinaryBlob: get and set over the binary value table, and the guard check.
 #include "data/nbinary_blob.h"
 
+#include "globals/console_writer.h"
+
 #include "data/binary_array.h"
 #include "data/binary_type.h"
 #include "object/nobject_wrap.h"
@@ -26,7 +28,7 @@ NBinaryBlob::~NBinaryBlob() {
     const uint8_t* after = data() + size_;
     for (int32_t i = 0; i < kGuard; ++i) {
         if (block_[i] != kGuardByte || after[i] != kGuardByte) {
-            printf("Alert: memory bounds broken in BinaryBlob [block size:%d]\n", static_cast<int>(size_));
+            PrintOutput(stdout, "Alert: memory bounds broken in BinaryBlob [block size:%d]\n", static_cast<int>(size_));
             break;
         }
     }

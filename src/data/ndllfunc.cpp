@@ -72,6 +72,7 @@ void ToNativeArgument(int code, const com_var& script, NativeArgument& arg) {
 
 // Most declarations take a few arguments: those live on the stack of the call.
 constexpr size_t kInlineArguments = 8;
+constexpr size_t kMaxParameters = 256;
 }  // namespace
 
 NObjectWrap* NDllFunc::Create(ArgList& args, com_var&) {
@@ -79,7 +80,10 @@ NObjectWrap* NDllFunc::Create(ArgList& args, com_var&) {
     library_ = args[0].ToText();
     wideLibrary_ = ToWide(library_);
     info_.reset(new dllfunc_info);
-    if (!ParseSignature(args[1].ToText(), *info_) || !Find()) return nullptr;
+    // No native function takes more than a few dozen arguments; libffi places them
+    // all on the stack, so a declaration of thousands is refused, not overflowed.
+    if (!ParseSignature(args[1].ToText(), *info_) || info_->params.size() > kMaxParameters || !Find())
+        return nullptr;
     for (int code : info_->params) {
         if (code == kNativeVoid) continue;
         argumentTypes_.push_back(code);
@@ -91,12 +95,17 @@ NObjectWrap* NDllFunc::Create(ArgList& args, com_var&) {
     return new NObjectWrap(this);
 }
 
-FARPROC NDllFunc::Find() const {
+FARPROC NDllFunc::Find() {
     HMODULE module = GetModuleHandleW(wideLibrary_.c_str());
     // A library loaded here stays loaded for the life of the process: its functions
     // are looked up again at every call, and native code may hold on to its data.
     if (!module) module = LoadLibraryA(library_.c_str());
-    return module ? GetProcAddress(module, info_->name.c_str()) : nullptr;
+    // The same handle is the same image at the same place, so the same export.
+    if (module != module_) {
+        module_ = module;
+        function_ = module ? GetProcAddress(module, info_->name.c_str()) : nullptr;
+    }
+    return function_;
 }
 
 HRESULT NDllFunc::Call(const std::string& name, ArgList& args, com_var& result) {

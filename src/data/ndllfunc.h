@@ -22,9 +22,10 @@ public:
     HRESULT Call(const std::string& name, ArgList& args, com_var& result) override;
 
 private:
-    // The export, looked up anew each time so that a library unloaded by someone else
-    // is loaded again; null when it cannot be found.
-    FARPROC Find() const;
+    // The export, with its library looked up anew each time so that a library
+    // unloaded by someone else is loaded again; null when it cannot be found. The
+    // export's own look-up is repeated only when the library's handle changed.
+    FARPROC Find();
 
     std::string library_;
     std::wstring wideLibrary_;  // made once: the ANSI look-up would convert it every call
@@ -32,4 +33,6 @@ private:
     std::vector<int> argumentTypes_;    // the parameters without void
     std::vector<ffi_type*> ffiTypes_;   // theirs, referred to by cif_
     ffi_cif cif_{};                     // prepared once, used by every call
+    HMODULE module_ = nullptr;          // where function_ was found
+    FARPROC function_ = nullptr;
 };

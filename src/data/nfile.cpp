@@ -314,7 +314,9 @@ HRESULT NFile::Write(ArgList& args, com_var& result) {
         bytes.resize(values.size() * size);
         for (size_t i = 0; i < values.size(); ++i) WriteBinary(code, values[i], &bytes[i * size]);
     }
-    size_t written = bytes.empty() || !BeginWrite() ? 0 : WriteOutput(stream_, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    size_t written = bytes.empty() || !BeginWrite()
+                         ? 0
+                         : WriteOutput(stream_, reinterpret_cast<const char*>(bytes.data()), bytes.size());
     result = com_var(static_cast<double>(written));
     return S_OK;
 }

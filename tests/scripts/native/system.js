@@ -41,6 +41,7 @@ function main() {
         print("refused ", r.join(" "), ": ", typeof made, " ",
               status(function () { r.length == 2 ? DllFunc.New(r[0], r[1]) : DllFunc.New(r[0]); }));
     }
+    print("257 parameters: ", typeof new DllFunc(k32, "int GetTickCount(" + new Array(258).join("int ") + ")"));
     print("counts: ", status(function () { ticks(1); }), " ", status(function () { mulDiv(1, 2); }));
     var noResult = new DllFunc(k32, "string GetCommandLineA()");
     print("a string result calls nothing: ", noResult(), " ", status(function () { noResult(1); }));

@@ -4,6 +4,7 @@
 
 #include "data/nbinary_blob.h"
 #include "globals/encoding.h"
+#include "host/platform.h"
 #include "object/nclass.h"
 #include "object/nobject_wrap.h"
 #include "object/text.h"
@@ -77,6 +78,8 @@ constexpr size_t kMaxParameters = 256;
 
 NObjectWrap* NDllFunc::Create(ArgList& args, com_var&) {
     if (args.count() != 2) return nullptr;
+    // Native code may create windows of the common control and container classes.
+    EnsureWindowServices();
     library_ = args[0].ToText();
     wideLibrary_ = ToWide(library_);
     info_.reset(new dllfunc_info);

@@ -45,5 +45,11 @@ function main() {
     print("counts: ", status(function () { ticks(1); }), " ", status(function () { mulDiv(1, 2); }));
     var noResult = new DllFunc(k32, "string GetCommandLineA()");
     print("a string result calls nothing: ", noResult(), " ", status(function () { noResult(1); }));
+    // Classes that start-up leaves for later are there for native code all the same.
+    var createWindow = new DllFunc("user32.dll",
+        "ptr CreateWindowExA(uint, string, string, uint, int, int, int, int, ptr, ptr, ptr, ptr)");
+    var destroyWindow = new DllFunc("user32.dll", "int DestroyWindow(ptr)");
+    var bar = createWindow(0, "msctls_progress32", "", 0, 0, 0, 10, 10, 0, 0, 0, 0);
+    print("a progress bar from native code: ", bar != 0, " ", destroyWindow(bar));
     print("isinst: ", DllFunc.isinst(ticks), " ", DllFunc.isinst(blob), " ", BinaryBlob.isinst(blob));
 }

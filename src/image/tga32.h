@@ -1,0 +1,52 @@
+// tga32: a TGA picture in the file's own pixel order, and its codec; free of
+// platform headers. Reads true-colour files (types 2 and 10, 24 and 32 bits) and
+// writes uncompressed ones.
+#pragma once
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <memory>
+
+#include "image/pixel_view.h"
+
+class tga32 {
+public:
+    static constexpr size_t kHeaderSize = 18;
+
+    tga32() = default;
+    // A zero-filled picture (none when either side is zero or below).
+    tga32(int32_t width, int32_t height, bool alpha);
+
+    void clear();
+    // Decodes a whole file held in memory; rows end up bottom-up, left to right.
+    // False (and cleared) for anything but a complete true-colour file.
+    bool decode(const uint8_t* data, size_t size);
+    bool readTga(const char* fileName);
+    // The 18 header bytes of the picture as written: uncompressed, bottom-left origin.
+    void header(uint8_t out[kHeaderSize]) const;
+    // False when there are no pixels, a side does not fit in the header's 16 bits, or
+    // the file cannot be written.
+    bool writeTga(const char* fileName) const;
+
+    uint8_t* pixels() const { return pixels_.get(); }
+    size_t byteCount() const { return static_cast<size_t>(width_) * static_cast<size_t>(height_) * bytesPerPixel_; }
+    int32_t bytesPerPixel() const { return bytesPerPixel_; }
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+    bool alpha() const { return alpha_; }
+
+private:
+    bool allocate(int32_t width, int32_t height, int32_t bytesPerPixel);
+
+    std::unique_ptr<uint8_t[]> pixels_;
+    int32_t bytesPerPixel_ = 3;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    bool alpha_ = false;
+};
+
+// The picture into a buffer made by the store, premultiplied when it has alpha.
+bool TgaToPixels(const tga32& tga, PixelStore& store);
+// A buffer's picture as a TGA, with straight alpha when the buffer has alpha.
+tga32 PixelsToTga(const PixelView& view);

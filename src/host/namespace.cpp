@@ -10,6 +10,7 @@
 #include "globals/scan.h"
 #include "globals/value_functions.h"
 #include "host/nscript.h"
+#include "image/nimage.h"
 #include "object/com_array.h"
 #include "object/com_ptr.h"
 #include "object/dispatch_helpers.h"
@@ -18,6 +19,7 @@
 #include "object/nglobal.h"
 #include "object/nobject_wrap.h"
 #include "object/text.h"
+#include "window/colour.h"
 
 const char* const VersionText = "KOVA ver.0.00a";
 
@@ -42,6 +44,7 @@ NObject* MakeStderr(NScript* script) { return new NFile(script, stderr); }
 
 // Global names in registration order, each added to the global object and to Script.
 const GlobalInfo kGlobals[] = {
+    {"Image", nullptr, Make<NImageClass>, Engine::Any},
     {"File", nullptr, Make<NFileClass>, Engine::Any},
     {"DllFunc", nullptr, Make<NClass<NDllFunc>>, Engine::Any},
     {"BinaryBlob", nullptr, Make<NClass<NBinaryBlob>>, Engine::Any},
@@ -65,6 +68,8 @@ const GlobalInfo kGlobals[] = {
     {"getch", f_getch, nullptr, Engine::Any},
     {"getche", f_getche, nullptr, Engine::Any},
     {"kbhit", f_kbhit, nullptr, Engine::Any},
+    {"rgb", f_rgb, nullptr, Engine::Any},
+    {"rgba", f_rgba, nullptr, Engine::Any},
     {"chr", f_chr, nullptr, Engine::JScript},
     {"ord", f_ord, nullptr, Engine::JScript},
     {"str", f_str, nullptr, Engine::JScript},
@@ -111,6 +116,12 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
         if ((g.only == Engine::JScript && !jscript) || (g.only == Engine::VBScript && !vbscript)) continue;
         NObject* object = g.make ? g.make(script) : new NFunction(script, g.handler);
         AddToBoth(global.get(), shell.get(), g.name, object);
+    }
+    // VBScript has an rgb of its own (0x00BBGGRR); a named item of the same name puts
+    // the host's in front of it.
+    if (vbscript) {
+        com_ptr<NObjectWrap> rgb = NewWrap(new NFunction(script, f_rgb));
+        script->AddItem("rgb", GUID_NULL, rgb.get(), false);
     }
 
     com_array args;

@@ -1,0 +1,57 @@
+// Image files: the choice of codec by extension.
+#include "image/image_file.h"
+
+#include "image/bmp_codec.h"
+#include "image/dib32.h"
+#include "image/tga32.h"
+#include "object/text.h"
+
+namespace {
+enum class Format { Tga, Jpeg, Png, Bmp, Other };
+
+Format FormatOf(const std::string& fileName) {
+    const std::string ext = FileExtension(fileName);
+    if (ext == "tga") return Format::Tga;
+    if (ext == "jpg" || ext == "jpeg") return Format::Jpeg;
+    if (ext == "png") return Format::Png;
+    if (ext == "bmp") return Format::Bmp;
+    return Format::Other;
+}
+}  // namespace
+
+std::string FileExtension(const std::string& path) {
+    std::string name = FileNamePart(path);
+    // A dot cannot be the trail byte of a double-byte character, so the last one is
+    // the extension's.
+    size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return std::string();
+    std::string ext = name.substr(dot + 1);
+    LowerNarrow(ext);
+    return ext;
+}
+
+bool loadImageFile(const std::string& fileName, dib32& buffer) {
+    switch (FormatOf(fileName)) {
+    case Format::Tga: {
+        tga32 tga;
+        return tga.readTga(fileName.c_str()) && TgaToPixels(tga, buffer);
+    }
+    case Format::Bmp:
+        return readBmp(fileName.c_str(), buffer);
+    default:
+        // PNG, JPEG and the formats of image plug-ins are not read yet.
+        return false;
+    }
+}
+
+bool saveImageFile(const std::string& fileName, const dib32& buffer) {
+    switch (FormatOf(fileName)) {
+    case Format::Tga:
+        return PixelsToTga(buffer.view()).writeTga(fileName.c_str());
+    case Format::Jpeg:
+    case Format::Png:
+        return false;
+    default:
+        return writeBmp(fileName.c_str(), buffer.view());
+    }
+}

@@ -1,0 +1,78 @@
+// Small owning types for platform handles: each closes its handle exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Owns one handle of type H, closed by Close when it is not null.
+template <class H, auto Close>
+class unique_handle {
+public:
+    unique_handle() noexcept = default;
+    explicit unique_handle(H h) noexcept : h_(h) {}
+    unique_handle(const unique_handle&) = delete;
+    unique_handle& operator=(const unique_handle&) = delete;
+    unique_handle(unique_handle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+    unique_handle& operator=(unique_handle&& o) noexcept {
+        if (this != &o) reset(std::exchange(o.h_, nullptr));
+        return *this;
+    }
+    ~unique_handle() { reset(); }
+
+    void reset(H h = nullptr) noexcept {
+        if (H old = std::exchange(h_, h)) Close(old);
+    }
+    H get() const noexcept { return h_; }
+    H release() noexcept { return std::exchange(h_, nullptr); }
+    explicit operator bool() const noexcept { return h_ != nullptr; }
+
+private:
+    H h_ = nullptr;
+};
+
+using gdi_bitmap = unique_handle<HBITMAP, DeleteObject>;
+using memory_dc = unique_handle<HDC, DeleteDC>;
+
+// An object selected into a device context, selected out again on destruction.
+class dc_selection {
+public:
+    dc_selection() noexcept = default;
+    dc_selection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(SelectObject(dc, object)) {}
+    dc_selection(const dc_selection&) = delete;
+    dc_selection& operator=(const dc_selection&) = delete;
+    dc_selection(dc_selection&& o) noexcept
+        : dc_(std::exchange(o.dc_, nullptr)), old_(std::exchange(o.old_, nullptr)) {}
+    dc_selection& operator=(dc_selection&& o) noexcept {
+        if (this != &o) {
+            reset();
+            dc_ = std::exchange(o.dc_, nullptr);
+            old_ = std::exchange(o.old_, nullptr);
+        }
+        return *this;
+    }
+    ~dc_selection() { reset(); }
+
+    void reset() noexcept {
+        if (dc_ && old_) SelectObject(dc_, old_);
+        dc_ = nullptr;
+        old_ = nullptr;
+    }
+
+private:
+    HDC dc_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+// The screen's device context for the length of a scope.
+class screen_dc {
+public:
+    screen_dc() noexcept : dc_(GetDC(nullptr)) {}
+    screen_dc(const screen_dc&) = delete;
+    screen_dc& operator=(const screen_dc&) = delete;
+    ~screen_dc() { if (dc_) ReleaseDC(nullptr, dc_); }
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HDC dc_;
+};

@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -77,8 +78,8 @@ bool DecodeBmp(const uint8_t* data, size_t size, PixelStore& store) {
     return DecodeBmp(source, store);
 }
 
-bool DecodeBmp(ByteSource& source, PixelStore& store) {
-    ByteReader in(source);
+bool DecodeBmp(ByteSource& source, PixelStore& store, size_t pieceBytes, size_t bufferBytes) {
+    ByteReader in(source, bufferBytes);
     uint8_t fileHeader[kFileHeaderSize];
     if (!in.get(fileHeader, kFileHeaderSize) || fileHeader[0] != 0x42 || fileHeader[1] != 0x4D) return false;
     // The header block (info header and palette) runs up to the pixel data. Of a
@@ -117,7 +118,8 @@ bool DecodeBmp(ByteSource& source, PixelStore& store) {
     if (view.empty()) return false;
 
     // Rows are read and converted a piece at a time, so the file is never held whole.
-    const int32_t perPiece = static_cast<int32_t>(stride >= kRowChunkBytes ? 1 : kRowChunkBytes / stride);
+    const int32_t perPiece =
+        static_cast<int32_t>(stride >= pieceBytes ? 1 : std::min<uint64_t>(rows, pieceBytes / stride));
     std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[static_cast<size_t>(stride) * perPiece]);
     if (!piece) return false;
     for (int32_t j = 0; j < rows; j += perPiece) {
@@ -172,7 +174,8 @@ void BmpRows(const PixelView& view, uint8_t* out) {
 bool writeBmp(const char* fileName, const PixelView& view) {
     if (view.empty()) return false;
     const size_t stride = static_cast<size_t>(PackedRowBytes(view.width, 24));
-    const int32_t perPiece = static_cast<int32_t>(stride >= kRowChunkBytes ? 1 : kRowChunkBytes / stride);
+    const int32_t perPiece =
+        static_cast<int32_t>(stride >= kRowChunkBytes ? 1 : std::min<size_t>(view.height, kRowChunkBytes / stride));
     std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[stride * perPiece]);
     if (!piece) return false;
     uint8_t header[kBmpHeaderSize];

@@ -20,7 +20,8 @@ void convertPackedRows(const PixelView& view, const uint8_t* palette, size_t pal
                        size_t rowsSize, int bitCount, bool topDown = false);
 
 // Decodes a file's bytes into a buffer made by the store.
-bool DecodeBmp(ByteSource& source, PixelStore& store);
+bool DecodeBmp(ByteSource& source, PixelStore& store, size_t pieceBytes = kRowChunkBytes,
+               size_t bufferBytes = kReadBufferBytes);
 bool DecodeBmp(const uint8_t* data, size_t size, PixelStore& store);
 bool readBmp(const char* fileName, PixelStore& store);
 

@@ -49,12 +49,12 @@ bool ByteReader::get(void* dst, size_t n) {
     out += buffered;
     n -= buffered;
     // Large reads go straight to the destination; small ones refill the buffer.
-    if (n >= kBufferSize) return source_.read(out, n) == n;
+    if (n >= bufferSize_) return source_.read(out, n) == n;
     if (!buffer_) {
-        buffer_.reset(new (std::nothrow) uint8_t[kBufferSize]);
+        buffer_.reset(new (std::nothrow) uint8_t[bufferSize_]);
         if (!buffer_) return false;
     }
-    end_ = source_.read(buffer_.get(), kBufferSize);
+    end_ = source_.read(buffer_.get(), bufferSize_);
     if (end_ < n) return false;
     memcpy(out, buffer_.get(), n);
     pos_ = n;

@@ -51,18 +51,23 @@ private:
     uint64_t pos_ = 0;
 };
 
+// Bytes a reader buffers, and the bytes of rows converted and written at a time.
+constexpr size_t kReadBufferBytes = 64 * 1024;
+constexpr size_t kRowChunkBytes = 1 << 20;
+
 // Buffered reading over a source, for decoders that take a few bytes at a time.
 class ByteReader {
 public:
-    explicit ByteReader(ByteSource& source) : source_(source) {}
+    explicit ByteReader(ByteSource& source, size_t bufferSize = kReadBufferBytes)
+        : source_(source), bufferSize_(bufferSize > 0 ? bufferSize : 1) {}
     // Exactly n bytes, or false.
     bool get(void* dst, size_t n);
     bool skip(uint64_t n);
     uint64_t remaining() const { return source_.remaining() + (end_ - pos_); }
 
 private:
-    static constexpr size_t kBufferSize = 64 * 1024;
     ByteSource& source_;
+    size_t bufferSize_;
     std::unique_ptr<uint8_t[]> buffer_;
     size_t pos_ = 0;
     size_t end_ = 0;
@@ -98,6 +103,3 @@ private:
     std::unique_ptr<uint8_t[]> data_;
     size_t size_ = 0;
 };
-
-// The rows of a picture are converted and written this many bytes at a time.
-constexpr size_t kRowChunkBytes = 1 << 20;

@@ -28,7 +28,7 @@ void PutHeader(uint8_t out[tga32::kHeaderSize], int32_t width, int32_t height, b
 }
 }  // namespace
 
-TgaReader::TgaReader(ByteSource& source) : in_(source) {}
+TgaReader::TgaReader(ByteSource& source, size_t bufferBytes) : in_(source, bufferBytes) {}
 
 bool TgaReader::open() {
     uint8_t head[tga32::kHeaderSize];
@@ -199,15 +199,16 @@ bool TgaToPixels(const tga32& tga, PixelStore& store) {
     return true;
 }
 
-bool LoadTga(ByteSource& source, PixelStore& store) {
-    TgaReader reader(source);
+bool LoadTga(ByteSource& source, PixelStore& store, size_t pieceBytes, size_t bufferBytes) {
+    TgaReader reader(source, bufferBytes);
     if (!reader.open()) return false;
     const int32_t width = reader.width(), height = reader.height(), bpp = reader.bytesPerPixel();
     PixelView view = store.Allocate(width, height, bpp == 4);
     if (view.empty()) return false;
     // Rows are decoded a piece at a time and put where the file's origin says.
     const size_t rowBytes = static_cast<size_t>(width) * bpp;
-    const int32_t perPiece = static_cast<int32_t>(std::max<size_t>(1, kRowChunkBytes / rowBytes));
+    const int32_t perPiece =
+        static_cast<int32_t>(std::min<size_t>(height, std::max<size_t>(1, pieceBytes / rowBytes)));
     std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[rowBytes * perPiece]);
     if (!piece) return false;
     const int step = reader.rightToLeft() ? -4 : 4;
@@ -236,7 +237,8 @@ bool WriteTgaFile(const char* fileName, const PixelView& view) {
     if (view.empty() || view.width > 0xFFFF || view.height > 0xFFFF) return false;
     const int32_t bpp = view.alpha ? 4 : 3;
     const size_t rowBytes = static_cast<size_t>(view.width) * bpp;
-    const int32_t rowsPerPiece = static_cast<int32_t>(std::max<size_t>(1, kRowChunkBytes / rowBytes));
+    const int32_t rowsPerPiece =
+        static_cast<int32_t>(std::min<size_t>(view.height, std::max<size_t>(1, kRowChunkBytes / rowBytes)));
     std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[rowBytes * rowsPerPiece]);
     if (!piece) return false;
     uint8_t head[tga32::kHeaderSize];

@@ -15,7 +15,7 @@
 // time, decoding run-length packets as they come.
 class TgaReader {
 public:
-    explicit TgaReader(ByteSource& source);
+    explicit TgaReader(ByteSource& source, size_t bufferBytes = kReadBufferBytes);
     // Reads and checks the header; false for anything but a true-colour file whose
     // remaining bytes can hold its pixels.
     bool open();
@@ -80,8 +80,9 @@ private:
 
 // The picture into a buffer made by the store, premultiplied when it has alpha.
 bool TgaToPixels(const tga32& tga, PixelStore& store);
-// The same straight from a file's bytes, a piece of rows at a time, without a tga32.
-bool LoadTga(ByteSource& source, PixelStore& store);
+// The same straight from a file's bytes, pieceBytes of rows at a time, without a tga32.
+bool LoadTga(ByteSource& source, PixelStore& store, size_t pieceBytes = kRowChunkBytes,
+             size_t bufferBytes = kReadBufferBytes);
 // A buffer's picture as a TGA, with straight alpha when the buffer has alpha.
 tga32 PixelsToTga(const PixelView& view);
 // The same written straight to a file, a piece of rows at a time; false when the

@@ -4,7 +4,18 @@
 #include <string.h>
 
 #include <algorithm>
+#include <array>
 #include <new>
+
+namespace {
+constexpr std::array<uint32_t, 256> Reciprocals() {
+    std::array<uint32_t, 256> r{};  // alpha 0 has 0, so transparent pixels read as black
+    for (uint32_t a = 1; a < 256; ++a) r[a] = (255u * 65536u + a - 1) / a;
+    return r;
+}
+}  // namespace
+
+const std::array<uint32_t, 256> kReciprocal = Reciprocals();
 
 namespace {
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;

@@ -6,6 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <array>
 #include <memory>
 
 #include "window/colour_core.h"
@@ -37,9 +38,11 @@ Colour GetPixel(const PixelView& view, int32_t x, int32_t y);
 void ScrollPixels(const PixelView& view, int32_t dx, int32_t dy);
 
 inline uint32_t Premultiply(uint32_t c, uint32_t a) { return c * a / 255; }
+// min(255, c * 255 / a) for c and a up to 255, by a multiplication: kReciprocal[a] is
+// 255 * 65536 / a rounded up, which gives the same quotient for every such pair.
+extern const std::array<uint32_t, 256> kReciprocal;
 inline uint32_t Unpremultiply(uint32_t c, uint32_t a) {
-    if (a == 0) return 0;
-    uint32_t v = c * 255 / a;
+    uint32_t v = (c * kReciprocal[a & 255]) >> 16;
     return v < 255 ? v : 255;
 }
 

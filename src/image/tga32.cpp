@@ -157,6 +157,10 @@ void TgaRow(const uint8_t* src, uint8_t* dst, int32_t width, int32_t bpp) {
     }
     for (int32_t x = 0; x < width; ++x, src += 4, dst += 4) {
         const uint32_t a = src[3];
+        if (a == 255) {
+            memcpy(dst, src, 4);
+            continue;
+        }
         dst[0] = static_cast<uint8_t>(Unpremultiply(src[0], a));
         dst[1] = static_cast<uint8_t>(Unpremultiply(src[1], a));
         dst[2] = static_cast<uint8_t>(Unpremultiply(src[2], a));

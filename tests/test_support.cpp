@@ -7,6 +7,8 @@
 #include "object/nfunction.h"
 #include "object/text.h"
 
+#include <algorithm>
+
 namespace {
 class ComEnvironment : public ::testing::Environment {
 public:
@@ -84,4 +86,15 @@ void RegisterTestClasses(NScript& script) {
     wrap->AddMember("Thing", thing.v.pdispVal);
     wrap->AddMember("Other", other.v.pdispVal);
     script.AddItem("__test", GUID_NULL, shell.v.pdispVal, true);
+}
+
+uintptr_t HighestGdiHandle() {
+    HBRUSH brushes[2000];
+    uintptr_t highest = 0;
+    for (HBRUSH& b : brushes) {
+        b = CreateSolidBrush(RGB(1, 2, 3));
+        highest = std::max(highest, reinterpret_cast<uintptr_t>(b) & 0xFFFF);
+    }
+    for (HBRUSH b : brushes) DeleteObject(b);
+    return highest;
 }

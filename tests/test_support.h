@@ -55,3 +55,9 @@ public:
 
 // Registers the class objects Thing and Other on the global object.
 void RegisterTestClasses(NScript& script);
+
+// The highest GDI handle index (a handle's low 16 bits; the high ones count reuses)
+// after creating and freeing a batch of brushes. Wine answers GetGuiResources with 0,
+// so leaks show as growth of this value instead: each handle leaked between two
+// measurements raises it by one.
+uintptr_t HighestGdiHandle();

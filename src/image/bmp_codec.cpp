@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -16,6 +17,8 @@ void PutLe32(uint8_t* p, uint32_t v) { PutLe16(p, v); PutLe16(p + 2, v >> 16); }
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
+// The largest info header (124 bytes) and a palette of 256 entries, with room to spare.
+constexpr size_t kMaxHeaderBlock = 2048;
 
 void PutPalette(uint8_t* dst, const uint8_t* palette, size_t count, unsigned index) {
     if (index < count) {
@@ -71,43 +74,70 @@ void convertPackedRows(const PixelView& view, const uint8_t* palette, size_t pal
 }
 
 bool DecodeBmp(const uint8_t* data, size_t size, PixelStore& store) {
-    if (size < kFileHeaderSize || data[0] != 0x42 || data[1] != 0x4D) return false;
-    const uint32_t offset = Le32(data + 10);
-    // The header block (info header and palette) runs up to the pixel data.
-    if (offset < kFileHeaderSize + kInfoHeaderSize || offset > size) return false;
-    const uint8_t* info = data + kFileHeaderSize;
-    const uint32_t infoSize = Le32(info);
-    if (infoSize < kInfoHeaderSize || infoSize > offset - kFileHeaderSize) return false;
-    const int32_t width = static_cast<int32_t>(Le32(info + 4));
-    const int32_t height = static_cast<int32_t>(Le32(info + 8));
-    const int bitCount = Le16(info + 14);
-    const uint32_t compression = Le32(info + 16), used = Le32(info + 32);
+    MemorySource source(data, size);
+    return DecodeBmp(source, store);
+}
+
+bool DecodeBmp(ByteSource& source, PixelStore& store, size_t pieceBytes, size_t bufferBytes) {
+    ByteReader in(source, bufferBytes);
+    uint8_t fileHeader[kFileHeaderSize];
+    if (!in.get(fileHeader, kFileHeaderSize) || fileHeader[0] != 0x42 || fileHeader[1] != 0x4D) return false;
+    // The header block (info header and palette) runs up to the pixel data. Of a
+    // block larger than any info header with a full palette, only the start is kept.
+    const uint32_t offset = Le32(fileHeader + 10);
+    if (offset < kFileHeaderSize + kInfoHeaderSize || offset - kFileHeaderSize > in.remaining()) return false;
+    const size_t blockSize = offset - kFileHeaderSize;
+    uint8_t block[kMaxHeaderBlock];
+    const size_t kept = blockSize < sizeof block ? blockSize : sizeof block;
+    if (!in.get(block, kept) || !in.skip(blockSize - kept)) return false;
+
+    const uint32_t infoSize = Le32(block);
+    if (infoSize < kInfoHeaderSize || infoSize > blockSize) return false;
+    const int32_t width = static_cast<int32_t>(Le32(block + 4));
+    const int32_t height = static_cast<int32_t>(Le32(block + 8));
+    const int bitCount = Le16(block + 14);
+    const uint32_t compression = Le32(block + 16), used = Le32(block + 32);
     // A negative height marks rows stored top-down.
     if (compression != 0 || height == 0 || height == INT32_MIN) return false;
     const int32_t rows = height < 0 ? -height : height;
+    const bool topDown = height < 0;
     const uint64_t stride = PackedRowBytes(width, bitCount);
-    if (stride == 0 || stride * static_cast<uint64_t>(rows) > size - offset) return false;
+    if (stride == 0 || stride * static_cast<uint64_t>(rows) > in.remaining()) return false;
 
     // The palette follows the info header, whatever its size; only the entries the
     // header block holds are used.
     size_t paletteCount = 0;
-    const uint8_t* palette = info + infoSize;
-    if (bitCount <= 8) {
+    const uint8_t* palette = infoSize < kept ? block + infoSize : nullptr;
+    if (bitCount <= 8 && palette) {
         const size_t full = size_t{1} << bitCount;
         paletteCount = used != 0 && used < full ? used : full;
-        const size_t room = (offset - kFileHeaderSize - infoSize) / 4;
+        const size_t room = (kept - infoSize) / 4;
         if (paletteCount > room) paletteCount = room;
     }
     PixelView view = store.Allocate(width, rows, false);
     if (view.empty()) return false;
-    convertPackedRows(view, palette, paletteCount, data + offset, static_cast<size_t>(stride * rows), bitCount,
-                      height < 0);
+
+    // Rows are read and converted a piece at a time, so the file is never held whole.
+    const int32_t perPiece =
+        static_cast<int32_t>(stride >= pieceBytes ? 1 : std::min<uint64_t>(rows, pieceBytes / stride));
+    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[static_cast<size_t>(stride) * perPiece]);
+    if (!piece) return false;
+    for (int32_t j = 0; j < rows; j += perPiece) {
+        const int32_t n = perPiece < rows - j ? perPiece : rows - j;
+        const size_t bytes = static_cast<size_t>(stride) * n;
+        if (!in.get(piece.get(), bytes)) return false;
+        // File rows j .. j + n - 1 as a picture of their own.
+        PixelView part = view;
+        part.bits = view.row(topDown ? rows - j - n : j);
+        part.height = n;
+        convertPackedRows(part, palette, paletteCount, piece.get(), bytes, bitCount, topDown);
+    }
     return true;
 }
 
 bool readBmp(const char* fileName, PixelStore& store) {
-    FileBytes file;
-    return file.read(fileName) && DecodeBmp(file.data(), file.size(), store);
+    FileSource file(fileName);
+    return file.ok() && DecodeBmp(file, store);
 }
 
 void BmpHeader(const PixelView& view, uint8_t out[kBmpHeaderSize]) {
@@ -143,13 +173,21 @@ void BmpRows(const PixelView& view, uint8_t* out) {
 
 bool writeBmp(const char* fileName, const PixelView& view) {
     if (view.empty()) return false;
-    const uint64_t size = PackedRowBytes(view.width, 24) * static_cast<uint64_t>(view.height);
-    if (size > SIZE_MAX) return false;
-    std::unique_ptr<uint8_t[]> rows(new (std::nothrow) uint8_t[static_cast<size_t>(size)]);
-    if (!rows) return false;
-    BmpRows(view, rows.get());
+    const size_t stride = static_cast<size_t>(PackedRowBytes(view.width, 24));
+    const int32_t perPiece =
+        static_cast<int32_t>(stride >= kRowChunkBytes ? 1 : std::min<size_t>(view.height, kRowChunkBytes / stride));
+    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[stride * perPiece]);
+    if (!piece) return false;
     uint8_t header[kBmpHeaderSize];
     BmpHeader(view, header);
-    return WriteFileBytes(fileName, {{header, kFileHeaderSize}, {header + kFileHeaderSize, kInfoHeaderSize},
-                                     {rows.get(), static_cast<size_t>(size)}});
+    FileSink file(fileName);
+    if (!file.write(header, kFileHeaderSize) || !file.write(header + kFileHeaderSize, kInfoHeaderSize)) return false;
+    for (int32_t k = 0; k < view.height; k += perPiece) {
+        PixelView part = view;
+        part.bits = view.row(k);
+        part.height = perPiece < view.height - k ? perPiece : view.height - k;
+        BmpRows(part, piece.get());
+        if (!file.write(piece.get(), stride * part.height)) return false;
+    }
+    return file.close();
 }

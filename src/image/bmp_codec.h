@@ -5,6 +5,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "image/file_bytes.h"
 #include "image/pixel_view.h"
 
 // Bytes of one packed row of width pixels at bitCount bits, padded to 4 bytes; 0 for
@@ -18,7 +19,9 @@ uint64_t PackedRowBytes(int32_t width, int bitCount);
 void convertPackedRows(const PixelView& view, const uint8_t* palette, size_t paletteCount, const uint8_t* rows,
                        size_t rowsSize, int bitCount, bool topDown = false);
 
-// Decodes a whole file held in memory into a buffer made by the store.
+// Decodes a file's bytes into a buffer made by the store.
+bool DecodeBmp(ByteSource& source, PixelStore& store, size_t pieceBytes = kRowChunkBytes,
+               size_t bufferBytes = kReadBufferBytes);
 bool DecodeBmp(const uint8_t* data, size_t size, PixelStore& store);
 bool readBmp(const char* fileName, PixelStore& store);
 
@@ -28,5 +31,6 @@ constexpr size_t kBmpHeaderSize = 54;
 // dropped.
 void BmpHeader(const PixelView& view, uint8_t out[kBmpHeaderSize]);
 void BmpRows(const PixelView& view, uint8_t* out);
-// False when the buffer has no pixels or the file cannot be written.
+// Writes the file a piece of rows at a time; false when the buffer has no pixels or
+// the file cannot be written.
 bool writeBmp(const char* fileName, const PixelView& view);

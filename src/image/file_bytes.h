@@ -1,16 +1,100 @@
-// Whole files in and out of memory, for the image codecs; free of platform headers.
+// Bytes in and out of files and memory for the image codecs, read and written in
+// pieces so that a large picture never needs a second copy of its file in memory;
+// free of platform headers.
 #pragma once
 
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 
 #include <initializer_list>
 #include <memory>
 
-// The bytes of one file, read in one piece.
+// Bytes read in order, from memory or from a file.
+class ByteSource {
+public:
+    // Copies up to n bytes and answers how many; fewer only at the end or on an error.
+    virtual size_t read(void* dst, size_t n) = 0;
+    // Bytes not read yet.
+    virtual uint64_t remaining() const = 0;
+
+protected:
+    ~ByteSource() = default;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    MemorySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    size_t read(void* dst, size_t n) override;
+    uint64_t remaining() const override { return size_ - pos_; }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t pos_ = 0;
+};
+
+// A file opened for reading in binary mode; closed on destruction.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(const char* fileName);
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+    ~FileSource();
+    bool ok() const { return file_ != nullptr; }
+    size_t read(void* dst, size_t n) override;
+    uint64_t remaining() const override { return size_ - pos_; }
+
+private:
+    FILE* file_ = nullptr;
+    uint64_t size_ = 0;
+    uint64_t pos_ = 0;
+};
+
+// Bytes a reader buffers, and the bytes of rows converted and written at a time.
+constexpr size_t kReadBufferBytes = 64 * 1024;
+constexpr size_t kRowChunkBytes = 1 << 20;
+
+// Buffered reading over a source, for decoders that take a few bytes at a time.
+class ByteReader {
+public:
+    explicit ByteReader(ByteSource& source, size_t bufferSize = kReadBufferBytes)
+        : source_(source), bufferSize_(bufferSize > 0 ? bufferSize : 1) {}
+    // Exactly n bytes, or false.
+    bool get(void* dst, size_t n);
+    bool skip(uint64_t n);
+    uint64_t remaining() const { return source_.remaining() + (end_ - pos_); }
+
+private:
+    ByteSource& source_;
+    size_t bufferSize_;
+    std::unique_ptr<uint8_t[]> buffer_;
+    size_t pos_ = 0;
+    size_t end_ = 0;
+};
+
+// A new file written in binary mode. Anything short of a complete write and close
+// removes the partial file.
+class FileSink {
+public:
+    explicit FileSink(const char* fileName);
+    FileSink(const FileSink&) = delete;
+    FileSink& operator=(const FileSink&) = delete;
+    ~FileSink();
+    bool ok() const { return file_ != nullptr && ok_; }
+    bool write(const void* data, size_t n);
+    // True when every write succeeded and the file was closed.
+    bool close();
+
+private:
+    const char* name_;
+    FILE* file_;
+    bool ok_ = true;
+};
+
+// The bytes of one whole file.
 class FileBytes {
 public:
-    // False when the file cannot be opened or read completely.
     bool read(const char* fileName);
     const uint8_t* data() const { return data_.get(); }
     size_t size() const { return size_; }
@@ -19,12 +103,3 @@ private:
     std::unique_ptr<uint8_t[]> data_;
     size_t size_ = 0;
 };
-
-struct ByteSpan {
-    const void* data;
-    size_t size;
-};
-
-// Writes the pieces one after another into a new file; false when any write fails
-// (the partial file is removed).
-bool WriteFileBytes(const char* fileName, std::initializer_list<ByteSpan> pieces);

@@ -33,8 +33,8 @@ std::string FileExtension(const std::string& path) {
 bool loadImageFile(const std::string& fileName, dib32& buffer) {
     switch (FormatOf(fileName)) {
     case Format::Tga: {
-        tga32 tga;
-        return tga.readTga(fileName.c_str()) && TgaToPixels(tga, buffer);
+        FileSource file(fileName.c_str());
+        return file.ok() && LoadTga(file, buffer);
     }
     case Format::Bmp:
         return readBmp(fileName.c_str(), buffer);
@@ -47,7 +47,7 @@ bool loadImageFile(const std::string& fileName, dib32& buffer) {
 bool saveImageFile(const std::string& fileName, const dib32& buffer) {
     switch (FormatOf(fileName)) {
     case Format::Tga:
-        return PixelsToTga(buffer.view()).writeTga(fileName.c_str());
+        return WriteTgaFile(fileName.c_str(), buffer.view());
     case Format::Jpeg:
     case Format::Png:
         return false;

@@ -1,6 +1,8 @@
 // dib32: creation and release of the DIB section and its context, and the blits.
 #include "image/dib32.h"
 
+#include <string.h>
+
 bool dib32::create(int32_t width, int32_t height, bool alpha) {
     release();
     view_ = PixelView();
@@ -57,7 +59,13 @@ BOOL dib32::paintTo(HDC target, int x, int y, int opacity) const {
 }
 
 BOOL dib32::blendOnto(dib32& target, int x, int y, int opacity) const {
-    return blit(target.dc(), x, y, opacity, !view_.alpha && !target.alpha() && opacity >= 255);
+    const bool copy = !view_.alpha && !target.alpha() && opacity >= 255;
+    if (&target != this || copy || view_.empty()) return blit(target.dc(), x, y, opacity, copy);
+    // The platform refuses to blend a bitmap onto itself: blend from a copy.
+    dib32 source;
+    if (!source.create(view_.width, view_.height, view_.alpha)) return FALSE;
+    memcpy(source.view_.bits, view_.bits, static_cast<size_t>(view_.pitch) * view_.height);
+    return source.blit(dc(), x, y, opacity, false);
 }
 
 bool dib32::updateLayered(HWND window, int opacity) const {

@@ -88,6 +88,11 @@ function main(args) {
     under.cls(0, 0, 255, 128);
     under.draw(glass);
     print("draw transparent: ", pixels(dst), " | onto transparent: ", pixels(under));
+    // A picture drawn onto itself blends from a copy of itself.
+    var self = new Image(4, 1, true);
+    self.pset(0, 0, "red"); self.pset(1, 0, "#8000ff00");
+    self.draw(self, 2, 0);
+    print("draw onto itself: ", pixels(self));
     print("draw refused: ", status(function () { dst.draw(5); }), " ", status(function () { dst.draw(src, 1); }),
           " ", status(function () { dst.draw(); }), " ", pixels(dst));
 

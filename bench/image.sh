@@ -58,8 +58,8 @@ for ((i = 0; i < ${#calls[@]}; i += 3)); do
 done
 
 # In C: the same bytes moved in one piece and copied (what the row-by-row moves and
-# the blit cost over a plain copy), and what fresh memory costs on its first write (a
-# load makes a new image, and the codecs make buffers the size of the file).
+# the blit cost over a plain copy), and what fresh memory costs on its first write: a
+# load makes a new image; a buffer the size of the file would cost the heap line.
 echo
 printf '%-12s %6s %10s %s\n' reference count C 'C does'
 for pair in block.1.1:scroll.1.1 block.0.1:scroll.0.1 copy.draw:draw.opaque fresh.dib:load.tga24 fresh.heap:load.tga24; do

@@ -43,9 +43,9 @@ TEST_F(JScriptTest, HostObjectsRefuseNewMembers) {
                   .ToText(),
               "refused");
     EXPECT_EQ(Eval("(function(){ var n = []; for (var k in Script) n.push(k); return n.join(','); })()").ToText(),
-              "File,DllFunc,BinaryBlob,print,printf,sprintf,sscanf,sleep,beep,tick,exit,exec,system,startfile,process,"
-              "guid,fps,sync,encode,decode,getch,getche,kbhit,chr,ord,str,int,uint,cstr,stdin,stdout,stderr,args,"
-              "version,pwd");
+              "Image,File,DllFunc,BinaryBlob,print,printf,sprintf,sscanf,sleep,beep,tick,exit,exec,system,startfile,"
+              "process,guid,fps,sync,encode,decode,getch,getche,kbhit,rgb,rgba,chr,ord,str,int,uint,cstr,stdin,"
+              "stdout,stderr,args,version,pwd");
 }
 
 TEST_F(JScriptTest, ClassObjects) {

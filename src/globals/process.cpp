@@ -4,6 +4,7 @@
 
 #include "globals/frame_rate_timer.h"
 #include "host/nscript.h"
+#include "object/handles.h"
 #include "object/numeric.h"
 
 #include <mmsystem.h>
@@ -18,11 +19,6 @@
 #include <vector>
 
 namespace {
-struct HandleCloser {
-    void operator()(HANDLE h) const noexcept { CloseHandle(h); }
-};
-using unique_handle = std::unique_ptr<void, HandleCloser>;
-
 uint32_t TruncatedUnsigned(const com_var& v) { return static_cast<uint32_t>(TruncateToInt32(v.ToNumber())); }
 
 // Children share the console: what the script printed so far must come first.
@@ -116,8 +112,8 @@ bool RunProcess(const std::string& command, bool wait, HWND owner, DWORD* exitCo
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
                         &startup, &info))
         return false;
-    unique_handle process(info.hProcess);
-    unique_handle thread(info.hThread);  // not waited for; closed with the process handle
+    kernel_handle process(info.hProcess);
+    kernel_handle thread(info.hThread);  // not waited for; closed with the process handle
 
     if (wait) {
         if (owner) {

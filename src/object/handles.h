@@ -31,6 +31,7 @@ private:
     H h_ = nullptr;
 };
 
+using kernel_handle = unique_handle<HANDLE, CloseHandle>;
 using gdi_bitmap = unique_handle<HBITMAP, DeleteObject>;
 using memory_dc = unique_handle<HDC, DeleteDC>;
 

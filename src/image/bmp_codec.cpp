@@ -118,26 +118,17 @@ bool DecodeBmp(ByteSource& source, PixelStore& store, size_t pieceBytes, size_t 
     if (view.empty()) return false;
 
     // Rows are read and converted a piece at a time, so the file is never held whole.
-    const int32_t perPiece =
-        static_cast<int32_t>(stride >= pieceBytes ? 1 : std::min<uint64_t>(rows, pieceBytes / stride));
-    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[static_cast<size_t>(stride) * perPiece]);
-    if (!piece) return false;
-    for (int32_t j = 0; j < rows; j += perPiece) {
-        const int32_t n = perPiece < rows - j ? perPiece : rows - j;
+    RowPiece piece;
+    if (!piece.allocate(stride, rows, pieceBytes)) return false;
+    for (int32_t j = 0; j < rows; j += piece.rows()) {
+        const int32_t n = std::min(piece.rows(), rows - j);
         const size_t bytes = static_cast<size_t>(stride) * n;
-        if (!in.get(piece.get(), bytes)) return false;
-        // File rows j .. j + n - 1 as a picture of their own.
-        PixelView part = view;
-        part.bits = view.row(topDown ? rows - j - n : j);
-        part.height = n;
-        convertPackedRows(part, palette, paletteCount, piece.get(), bytes, bitCount, topDown);
+        if (!in.get(piece.data(), bytes)) return false;
+        // File rows j .. j + n - 1, bottom-up in memory unless the file is top-down.
+        convertPackedRows(view.band(topDown ? rows - j - n : j, n), palette, paletteCount, piece.data(), bytes,
+                          bitCount, topDown);
     }
     return true;
-}
-
-bool readBmp(const char* fileName, PixelStore& store) {
-    FileSource file(fileName);
-    return file.ok() && DecodeBmp(file, store);
 }
 
 void BmpHeader(const PixelView& view, uint8_t out[kBmpHeaderSize]) {
@@ -172,22 +163,17 @@ void BmpRows(const PixelView& view, uint8_t* out) {
 }
 
 bool writeBmp(const char* fileName, const PixelView& view) {
-    if (view.empty()) return false;
-    const size_t stride = static_cast<size_t>(PackedRowBytes(view.width, 24));
-    const int32_t perPiece =
-        static_cast<int32_t>(stride >= kRowChunkBytes ? 1 : std::min<size_t>(view.height, kRowChunkBytes / stride));
-    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[stride * perPiece]);
-    if (!piece) return false;
+    const uint64_t stride = PackedRowBytes(view.width, 24);
+    RowPiece piece;
+    if (view.empty() || !piece.allocate(stride, view.height)) return false;
     uint8_t header[kBmpHeaderSize];
     BmpHeader(view, header);
     FileSink file(fileName);
     if (!file.write(header, kFileHeaderSize) || !file.write(header + kFileHeaderSize, kInfoHeaderSize)) return false;
-    for (int32_t k = 0; k < view.height; k += perPiece) {
-        PixelView part = view;
-        part.bits = view.row(k);
-        part.height = perPiece < view.height - k ? perPiece : view.height - k;
-        BmpRows(part, piece.get());
-        if (!file.write(piece.get(), stride * part.height)) return false;
+    for (int32_t k = 0; k < view.height; k += piece.rows()) {
+        const int32_t n = std::min(piece.rows(), view.height - k);
+        BmpRows(view.band(k, n), piece.data());
+        if (!file.write(piece.data(), static_cast<size_t>(stride) * n)) return false;
     }
     return file.close();
 }

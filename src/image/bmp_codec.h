@@ -23,7 +23,6 @@ void convertPackedRows(const PixelView& view, const uint8_t* palette, size_t pal
 bool DecodeBmp(ByteSource& source, PixelStore& store, size_t pieceBytes = kRowChunkBytes,
                size_t bufferBytes = kReadBufferBytes);
 bool DecodeBmp(const uint8_t* data, size_t size, PixelStore& store);
-bool readBmp(const char* fileName, PixelStore& store);
 
 constexpr size_t kBmpHeaderSize = 54;
 // The file and info headers of a 24-bit file of the buffer's size, and its rows

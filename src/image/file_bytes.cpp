@@ -71,6 +71,19 @@ bool ByteReader::skip(uint64_t n) {
     return true;
 }
 
+bool RowPiece::allocate(uint64_t rowBytes, int32_t rows, size_t pieceBytes) {
+    data_.reset();
+    rows_ = 0;
+    if (rowBytes == 0 || rows <= 0 || rowBytes > SIZE_MAX) return false;
+    const uint64_t fit = rowBytes >= pieceBytes ? 1 : pieceBytes / rowBytes;
+    const int32_t n = fit < static_cast<uint64_t>(rows) ? static_cast<int32_t>(fit) : rows;
+    if (rowBytes * n > SIZE_MAX) return false;
+    data_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(rowBytes * n)]);
+    if (!data_) return false;
+    rows_ = n;
+    return true;
+}
+
 FileSink::FileSink(const char* fileName) : name_(fileName), file_(fopen(fileName, "wb")) {}
 
 FileSink::~FileSink() { close(); }

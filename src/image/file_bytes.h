@@ -73,6 +73,20 @@ private:
     size_t end_ = 0;
 };
 
+// Memory for moving a picture's rows a piece at a time: as many whole rows as fit in
+// pieceBytes, at least one and at most the picture's.
+class RowPiece {
+public:
+    // False when the memory cannot be had.
+    bool allocate(uint64_t rowBytes, int32_t rows, size_t pieceBytes = kRowChunkBytes);
+    uint8_t* data() const { return data_.get(); }
+    int32_t rows() const { return rows_; }
+
+private:
+    std::unique_ptr<uint8_t[]> data_;
+    int32_t rows_ = 0;
+};
+
 // A new file written in binary mode. Anything short of a complete write and close
 // removes the partial file.
 class FileSink {

@@ -31,17 +31,12 @@ std::string FileExtension(const std::string& path) {
 }
 
 bool loadImageFile(const std::string& fileName, dib32& buffer) {
-    switch (FormatOf(fileName)) {
-    case Format::Tga: {
-        FileSource file(fileName.c_str());
-        return file.ok() && LoadTga(file, buffer);
-    }
-    case Format::Bmp:
-        return readBmp(fileName.c_str(), buffer);
-    default:
-        // PNG, JPEG and the formats of image plug-ins are not read yet.
-        return false;
-    }
+    const Format format = FormatOf(fileName);
+    // PNG, JPEG and the formats of image plug-ins are not read yet.
+    if (format != Format::Tga && format != Format::Bmp) return false;
+    FileSource file(fileName.c_str());
+    if (!file.ok()) return false;
+    return format == Format::Tga ? LoadTga(file, buffer) : DecodeBmp(file, buffer);
 }
 
 bool saveImageFile(const std::string& fileName, const dib32& buffer) {

@@ -23,6 +23,13 @@ struct PixelView {
     uint8_t* row(int32_t k) const { return bits + static_cast<ptrdiff_t>(k) * pitch; }
     bool contains(int32_t x, int32_t y) const { return x >= 0 && x < width && y >= 0 && y < height; }
     uint8_t* at(int32_t x, int32_t y) const { return row(height - 1 - y) + 4 * static_cast<ptrdiff_t>(x); }
+    // Memory rows k to k + n - 1 as a picture of their own.
+    PixelView band(int32_t k, int32_t n) const {
+        PixelView part = *this;
+        part.bits = row(k);
+        part.height = n;
+        return part;
+    }
 };
 
 // Whole-word fills: the empty pixel of the buffer's mode, or a colour premultiplied by

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <new>
 
-
 namespace {
 uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
@@ -25,6 +24,51 @@ void PutHeader(uint8_t out[tga32::kHeaderSize], int32_t width, int32_t height, b
     out[15] = static_cast<uint8_t>(height >> 8);
     out[16] = alpha ? 32 : 24;
     out[17] = alpha ? 8 : 0;  // eight alpha bits
+}
+
+// One memory row of a buffer as a TGA row: B, G, R, and straight alpha at 4 bytes.
+void TgaRow(const uint8_t* src, uint8_t* dst, int32_t width, int32_t bpp) {
+    if (bpp == 3) {
+        for (int32_t x = 0; x < width; ++x, src += 4, dst += 3) {
+            dst[0] = src[0];
+            dst[1] = src[1];
+            dst[2] = src[2];
+        }
+        return;
+    }
+    for (int32_t x = 0; x < width; ++x, src += 4, dst += 4) {
+        const uint32_t a = src[3];
+        if (a == 255) {
+            memcpy(dst, src, 4);
+            continue;
+        }
+        dst[0] = static_cast<uint8_t>(Unpremultiply(src[0], a));
+        dst[1] = static_cast<uint8_t>(Unpremultiply(src[1], a));
+        dst[2] = static_cast<uint8_t>(Unpremultiply(src[2], a));
+        dst[3] = static_cast<uint8_t>(a);
+    }
+}
+
+// One file row into a memory row of a buffer: A = 255 at 3 bytes per pixel, colours
+// premultiplied at 4; step is -4 for a row stored right to left.
+void PixelRow(const uint8_t* src, uint8_t* dst, int32_t width, int32_t bpp, int step) {
+    if (step < 0) dst += 4 * static_cast<ptrdiff_t>(width - 1);
+    if (bpp == 3) {
+        for (int32_t x = 0; x < width; ++x, src += 3, dst += step) {
+            dst[0] = src[0];
+            dst[1] = src[1];
+            dst[2] = src[2];
+            dst[3] = 255;
+        }
+        return;
+    }
+    for (int32_t x = 0; x < width; ++x, src += 4, dst += step) {
+        const uint32_t a = src[3];
+        dst[0] = static_cast<uint8_t>(Premultiply(src[0], a));
+        dst[1] = static_cast<uint8_t>(Premultiply(src[1], a));
+        dst[2] = static_cast<uint8_t>(Premultiply(src[2], a));
+        dst[3] = static_cast<uint8_t>(a);
+    }
 }
 }  // namespace
 
@@ -129,69 +173,7 @@ bool tga32::decode(ByteSource& source) {
     return true;
 }
 
-bool tga32::readTga(const char* fileName) {
-    FileSource file(fileName);
-    return file.ok() && decode(file);
-}
-
 void tga32::header(uint8_t out[kHeaderSize]) const { PutHeader(out, width_, height_, alpha_); }
-
-bool tga32::writeTga(const char* fileName) const {
-    if (!pixels_ || width_ > 0xFFFF || height_ > 0xFFFF) return false;
-    uint8_t head[kHeaderSize];
-    header(head);
-    FileSink file(fileName);
-    return file.write(head, kHeaderSize) && file.write(pixels_.get(), byteCount()) && file.close();
-}
-
-namespace {
-// One memory row of a buffer as a TGA row: B, G, R, and straight alpha at 4 bytes.
-void TgaRow(const uint8_t* src, uint8_t* dst, int32_t width, int32_t bpp) {
-    if (bpp == 3) {
-        for (int32_t x = 0; x < width; ++x, src += 4, dst += 3) {
-            dst[0] = src[0];
-            dst[1] = src[1];
-            dst[2] = src[2];
-        }
-        return;
-    }
-    for (int32_t x = 0; x < width; ++x, src += 4, dst += 4) {
-        const uint32_t a = src[3];
-        if (a == 255) {
-            memcpy(dst, src, 4);
-            continue;
-        }
-        dst[0] = static_cast<uint8_t>(Unpremultiply(src[0], a));
-        dst[1] = static_cast<uint8_t>(Unpremultiply(src[1], a));
-        dst[2] = static_cast<uint8_t>(Unpremultiply(src[2], a));
-        dst[3] = static_cast<uint8_t>(a);
-    }
-}
-}  // namespace
-
-namespace {
-// One file row into a memory row of a buffer: A = 255 at 3 bytes per pixel, colours
-// premultiplied at 4; step is -4 for a row stored right to left.
-void PixelRow(const uint8_t* src, uint8_t* dst, int32_t width, int32_t bpp, int step) {
-    if (step < 0) dst += 4 * static_cast<ptrdiff_t>(width - 1);
-    if (bpp == 3) {
-        for (int32_t x = 0; x < width; ++x, src += 3, dst += step) {
-            dst[0] = src[0];
-            dst[1] = src[1];
-            dst[2] = src[2];
-            dst[3] = 255;
-        }
-        return;
-    }
-    for (int32_t x = 0; x < width; ++x, src += 4, dst += step) {
-        const uint32_t a = src[3];
-        dst[0] = static_cast<uint8_t>(Premultiply(src[0], a));
-        dst[1] = static_cast<uint8_t>(Premultiply(src[1], a));
-        dst[2] = static_cast<uint8_t>(Premultiply(src[2], a));
-        dst[3] = static_cast<uint8_t>(a);
-    }
-}
-}  // namespace
 
 bool TgaToPixels(const tga32& tga, PixelStore& store) {
     if (!tga.pixels()) return false;
@@ -211,17 +193,15 @@ bool LoadTga(ByteSource& source, PixelStore& store, size_t pieceBytes, size_t bu
     if (view.empty()) return false;
     // Rows are decoded a piece at a time and put where the file's origin says.
     const size_t rowBytes = static_cast<size_t>(width) * bpp;
-    const int32_t perPiece =
-        static_cast<int32_t>(std::min<size_t>(height, std::max<size_t>(1, pieceBytes / rowBytes)));
-    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[rowBytes * perPiece]);
-    if (!piece) return false;
+    RowPiece piece;
+    if (!piece.allocate(rowBytes, height, pieceBytes)) return false;
     const int step = reader.rightToLeft() ? -4 : 4;
-    for (int32_t j = 0; j < height; j += perPiece) {
-        const int32_t n = std::min(perPiece, height - j);
-        if (!reader.rows(piece.get(), n)) return false;
+    for (int32_t j = 0; j < height; j += piece.rows()) {
+        const int32_t n = std::min(piece.rows(), height - j);
+        if (!reader.rows(piece.data(), n)) return false;
         for (int32_t i = 0; i < n; ++i) {
             const int32_t k = reader.topToBottom() ? height - 1 - (j + i) : j + i;
-            PixelRow(piece.get() + i * rowBytes, view.row(k), width, bpp, step);
+            PixelRow(piece.data() + i * rowBytes, view.row(k), width, bpp, step);
         }
     }
     return reader.done();
@@ -241,18 +221,16 @@ bool WriteTgaFile(const char* fileName, const PixelView& view) {
     if (view.empty() || view.width > 0xFFFF || view.height > 0xFFFF) return false;
     const int32_t bpp = view.alpha ? 4 : 3;
     const size_t rowBytes = static_cast<size_t>(view.width) * bpp;
-    const int32_t rowsPerPiece =
-        static_cast<int32_t>(std::min<size_t>(view.height, std::max<size_t>(1, kRowChunkBytes / rowBytes)));
-    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[rowBytes * rowsPerPiece]);
-    if (!piece) return false;
+    RowPiece piece;
+    if (!piece.allocate(rowBytes, view.height)) return false;
     uint8_t head[tga32::kHeaderSize];
     PutHeader(head, view.width, view.height, view.alpha);
     FileSink file(fileName);
     if (!file.write(head, sizeof head)) return false;
-    for (int32_t k = 0; k < view.height; k += rowsPerPiece) {
-        const int32_t n = std::min(rowsPerPiece, view.height - k);
-        for (int32_t i = 0; i < n; ++i) TgaRow(view.row(k + i), piece.get() + i * rowBytes, view.width, bpp);
-        if (!file.write(piece.get(), rowBytes * n)) return false;
+    for (int32_t k = 0; k < view.height; k += piece.rows()) {
+        const int32_t n = std::min(piece.rows(), view.height - k);
+        for (int32_t i = 0; i < n; ++i) TgaRow(view.row(k + i), piece.data() + i * rowBytes, view.width, bpp);
+        if (!file.write(piece.data(), rowBytes * n)) return false;
     }
     return file.close();
 }

@@ -54,12 +54,8 @@ public:
     // cleared) for anything but a complete true-colour file.
     bool decode(ByteSource& source);
     bool decode(const uint8_t* data, size_t size);
-    bool readTga(const char* fileName);
     // The 18 header bytes of the picture as written: uncompressed, bottom-left origin.
     void header(uint8_t out[kHeaderSize]) const;
-    // False when there are no pixels, a side does not fit in the header's 16 bits, or
-    // the file cannot be written.
-    bool writeTga(const char* fileName) const;
 
     uint8_t* pixels() const { return pixels_.get(); }
     size_t byteCount() const { return static_cast<size_t>(width_) * static_cast<size_t>(height_) * bytesPerPixel_; }

@@ -1,26 +1,19 @@
 // Fuzzes the BMP reader with any bytes. A file that decodes gives an opaque buffer of
 // its header's size; reading it a few rows at a time through a small buffer gives the
 // same; writing that buffer out and decoding it again gives the same pixels.
+#include "check.h"
 #include "image/bmp_codec.h"
 
 #include <string.h>
 
 #include <vector>
 
-namespace {
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
-    // The last byte, when there is one, chooses the piece and buffer sizes.
-    const size_t piece = size > 0 ? 1 + data[size - 1] % 64 : 1;
-    const size_t buffer = size > 0 ? 1 + data[size - 1] / 64 * 7 : 1;
+    const ReadSizes sizes = ReadSizesOf(data, size);
     MemoryPixels pixels, pieces;
     MemorySource source(data, size);
     const bool decoded = DecodeBmp(data, size, pixels);
-    Check(DecodeBmp(source, pieces, piece, buffer) == decoded);
+    Check(DecodeBmp(source, pieces, sizes.piece, sizes.buffer) == decoded);
     if (!decoded) return 0;
     const PixelView& view = pixels.view();
     Check(memcmp(pieces.view().bits, view.bits, static_cast<size_t>(view.pitch) * view.height) == 0);

@@ -1,13 +1,10 @@
 // Fuzzes the colour texts with any bytes. Components stay within a byte; "@" names the
 // scheme knows take the scheme's colour, opaque; "#" texts of other lengths and
 // unknown texts are opaque.
+#include "check.h"
 #include "window/colour_core.h"
 
 namespace {
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
-
 uint32_t FakeScheme(int index) {
     Check(index >= 0 && index <= 24);
     return 0x010203u * static_cast<uint32_t>(index + 1) & 0xFFFFFFu;

@@ -2,14 +2,11 @@
 // 16), byte 2 the bit count (1, 4, 8 or 24) and bit 2 the row order, byte 3 the palette
 // entries (0 to 255) which follow; the rest are the rows. Every pixel converted is
 // opaque, and from a palette entry or black when the rows are indexed.
+#include "check.h"
 #include "image/bmp_codec.h"
 
 namespace {
 const int kBitCounts[] = {1, 4, 8, 24};
-
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {

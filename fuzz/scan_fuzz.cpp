@@ -2,16 +2,13 @@
 // the rest is the input. Each case runs with the Shift_JIS and the single-byte table
 // and checks what every scan must keep: texts in item order, from unsuppressed items,
 // never longer than their width allows, one value per text.
+#include "check.h"
 #include "globals/scan_core.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
-
 void Run(const std::string& format, const std::string& input, const MultiByteTable& table) {
     std::vector<ScanItem> items = ParseScanFormat(format, table);
     ScanResult scan = ScanInput(input, items, table);

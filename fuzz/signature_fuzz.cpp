@@ -1,15 +1,12 @@
 // Fuzzes the declaration parser with any bytes. A declaration that parses has a name,
 // known codes and a void-free argument count no larger than its list; when its name is
 // a plain identifier, writing it out again in canonical form parses to the same thing.
+#include "check.h"
 #include "data/native_signature.h"
 
 #include <string>
 
 namespace {
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
-
 bool KnownType(int code) { return (code >= kNativeUInt && code <= kNativeBinary) || code == kNativePointer; }
 
 // The first name of a code in the parser's tables.

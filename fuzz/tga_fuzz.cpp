@@ -2,25 +2,18 @@
 // size; it goes into a buffer, and back out as a TGA of the same size and alpha whose
 // opaque pixels keep their colour. Loading the same bytes a few rows at a time, through
 // a small read buffer, gives the same verdict and the same buffer.
+#include "check.h"
 #include "image/tga32.h"
 
 #include <string.h>
 
-namespace {
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
-    // The last byte, when there is one, chooses the piece and buffer sizes.
-    const size_t piece = size > 0 ? 1 + data[size - 1] % 64 : 1;
-    const size_t buffer = size > 0 ? 1 + data[size - 1] / 64 * 7 : 1;
+    const ReadSizes sizes = ReadSizesOf(data, size);
     tga32 tga;
     const bool decoded = tga.decode(data, size);
     MemorySource source(data, size);
     MemoryPixels streamed;
-    const bool loaded = LoadTga(source, streamed, piece, buffer);
+    const bool loaded = LoadTga(source, streamed, sizes.piece, sizes.buffer);
     Check(loaded == decoded);
     if (!decoded) {
         Check(!tga.pixels() && tga.width() == 0);

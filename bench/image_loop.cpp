@@ -36,20 +36,10 @@
 #include <memory>
 #include <string>
 
+#include "clock.h"
 #include "object/handles.h"
 
 namespace {
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // A 32-bit DIB section selected into a memory context of its own, rows bottom-up.
 struct Dib {
     gdi_bitmap bitmap;

@@ -13,21 +13,11 @@
 
 #include <string>
 
+#include "clock.h"
 #include "globals/encoding.h"
 #include "object/text.h"
 
 namespace {
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 std::string ReadAll(const char* path) {
     std::string bytes;
     FILE* f = fopen(path, "rb");

@@ -24,8 +24,6 @@ const PropertyInfo<NImage> NImage::propertyList[] = {
 const MemberTable<PropertyInfo<NImage>> NImage::properties(propertyList);
 
 namespace {
-com_var Number(double d) { return com_var(d); }
-
 // A colour from one value, or from r, g, b [, a] starting at index first (alpha 255
 // when it is missing). False when the one value is no colour.
 bool ColourArguments(ArgList& args, size_t first, Colour& colour) {
@@ -63,7 +61,7 @@ HRESULT NImage::SetColour(ArgList& args, com_var& result) {
     if (args.count() == 2) return DISP_E_BADPARAMCOUNT;
     Colour colour;
     if (!ColourArguments(args, 0, colour)) return DISP_E_TYPEMISMATCH;
-    result = Number(PackColour(currentColour_));
+    result = com_var(static_cast<double>(PackColour(currentColour_)));
     currentColour_ = colour;
     return S_OK;
 }
@@ -76,7 +74,7 @@ HRESULT NImage::Pset(ArgList& args, com_var&) {
 }
 
 HRESULT NImage::Point(ArgList& args, com_var& result) {
-    result = Number(PackColour(buffer_.getPixel(args[0].ToInt(), args[1].ToInt())));
+    result = com_var(static_cast<double>(PackColour(buffer_.getPixel(args[0].ToInt(), args[1].ToInt()))));
     return S_OK;
 }
 
@@ -94,12 +92,12 @@ HRESULT NImage::Scroll(ArgList& args, com_var&) {
 }
 
 HRESULT NImage::GetWidth(com_var& value) {
-    value = Number(buffer_.width());
+    value = com_var(static_cast<double>(buffer_.width()));
     return S_OK;
 }
 
 HRESULT NImage::GetHeight(com_var& value) {
-    value = Number(buffer_.height());
+    value = com_var(static_cast<double>(buffer_.height()));
     return S_OK;
 }
 

@@ -3,7 +3,9 @@
 #   1. installs the cross toolchain, Wine and the test tools with apt;
 #   2. builds static libpng, libjpeg-turbo, libffi and GoogleTest for
 #      x86_64-w64-mingw32 and i686-w64-mingw32 from Debian's sources;
-#   3. links <repo>/.cache/deps to the finished prefixes.
+#   3. keeps the image test files of the libpng and libjpeg-turbo sources under
+#      testdata/ (see TESTDATA);
+#   4. links <repo>/.cache/deps to the finished prefixes.
 #
 # The libraries live in a cache outside the repo (KOVA_CACHE, default
 # /var/cache/kova), in a folder keyed by the source versions, the compiler
@@ -27,12 +29,23 @@ FFI_SRC=libffi      FFI_PIN=3.4.4-1
 # Bump when a build recipe below changes so every machine rebuilds.
 RECIPE=1
 
+# Test files kept from the sources: a folder under $DEPS/testdata, then the folder of
+# the unpacked sources it is copied from. A cache that lacks one of them gets them
+# all again, without rebuilding the libraries.
+TESTDATA=(
+  "pngsuite $PNG_SRC/contrib/pngsuite"    # libpng's conformance suite, interlaced/ too
+  "testpngs $PNG_SRC/contrib/testpngs"    # every colour type with gamma chunks; crashers/
+  "jpeg $JPEG_SRC/testimages"             # libjpeg-turbo's test images
+)
+
 APT_PACKAGES=(
   # cross compilers, IDL compiler, Wine's IDL files
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev
   libz-mingw-w64-dev
   # running and driving the programs
   wine wine64 xvfb xauth imagemagick xdotool tmux
+  # djpeg and cjpeg, the reference decoder and encoder of the JPEG tests
+  libjpeg-turbo-progs
   # Wine's X11 driver loads these at run time; they are only recommended
   libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1
   libxfixes3 libxxf86vm1 libgl1 libgnutls30 libdbus-1-3
@@ -40,8 +53,8 @@ APT_PACKAGES=(
   locales
   # builds
   cmake make nasm dpkg-dev xz-utils libgtest-dev
-  # host-side sanitizer and fuzzing builds
-  clang libclang-rt-14-dev
+  # host-side sanitizer and fuzzing builds, the image codecs' among them
+  clang libclang-rt-14-dev libpng-dev libjpeg62-turbo-dev
 )
 
 # Packages whose versions decide whether cached libraries still fit.
@@ -137,7 +150,7 @@ on_signal() {
   if [ -n "$STEP_PID" ]; then
     kill -TERM -- "-$STEP_PID" 2>/dev/null || true
   fi
-  echo "setup: interrupted; the next run builds the libraries again" >&2
+  echo "setup: interrupted; the next run starts the unfinished work again" >&2
   exit 130
 }
 
@@ -198,7 +211,7 @@ fetch_source() {
       dsc=$(ls "$SCRATCH/dl/$pkg"/*.dsc)
       rm -rf "$SCRATCH/src/$pkg"
       dpkg-source --no-check -x "$dsc" "$SCRATCH/src/$pkg"
-      echo "$pkg $v" >>"$DEPS/versions.txt"
+      grep -sqxF "$pkg $v" "$DEPS/versions.txt" || echo "$pkg $v" >>"$DEPS/versions.txt"
       return 0
     fi
   done
@@ -298,6 +311,7 @@ build_deps() {
   step "fetch $PNG_SRC" fetch_source "$PNG_SRC" "$PNG_PIN"
   step "fetch $JPEG_SRC" fetch_source "$JPEG_SRC" "$JPEG_PIN"
   step "fetch $FFI_SRC" fetch_source "$FFI_SRC" "$FFI_PIN"
+  step "test data" copy_testdata
   say "sources: $(paste -sd, "$DEPS/versions.txt" | sed 's/,/, /g')"
   local pin
   for pin in "$PNG_SRC $PNG_PIN" "$JPEG_SRC $JPEG_PIN" "$FFI_SRC $FFI_PIN"; do
@@ -322,6 +336,44 @@ build_deps() {
   set +m
   # Written last: a folder without it is an unfinished build.
   date -u +%FT%TZ >"$DEPS/.complete"
+}
+
+# --- test data -------------------------------------------------------------
+
+have_testdata() {
+  local entry
+  for entry in "${TESTDATA[@]}"; do
+    [ -d "$DEPS/testdata/${entry%% *}" ] || return 1
+  done
+}
+
+# Copies the test files out of the unpacked sources into $DEPS/testdata, which
+# appears whole or not at all.
+copy_testdata() {
+  local d="$DEPS/testdata" entry
+  rm -rf "$d" "$d.part"
+  mkdir -p "$d.part"
+  for entry in "${TESTDATA[@]}"; do
+    cp -a "$SCRATCH/src/${entry#* }" "$d.part/${entry%% *}"
+  done
+  mv "$d.part" "$d"
+}
+
+# Caches built before the test data was kept get it without rebuilding anything:
+# the two source packages are fetched again for it alone.
+add_testdata() {
+  need_root "fetching the test data"
+  set -m
+  trap on_signal INT TERM HUP
+  prepare_sources
+  rm -rf "$CACHE/scratch"
+  mkdir -p "$LOGS" "$SCRATCH"
+  step "fetch $PNG_SRC" fetch_source "$PNG_SRC" "$PNG_PIN"
+  step "fetch $JPEG_SRC" fetch_source "$JPEG_SRC" "$JPEG_PIN"
+  step "test data" copy_testdata
+  rm -rf "$CACHE/scratch"
+  trap - INT TERM HUP
+  set +m
 }
 
 # --- main ------------------------------------------------------------------
@@ -350,8 +402,8 @@ main() {
   LOGS="$DEPS/logs"
   SCRATCH="$CACHE/scratch"
 
-  if [ -f "$DEPS/.complete" ]; then
-    say "libraries: $DEPS (cached)"
+  if [ -f "$DEPS/.complete" ] && have_testdata; then
+    say "libraries and test data: $DEPS (cached)"
   else
     # One build per cache at a time; a second run waits and then finds it done.
     exec 9>"$CACHE/.lock"
@@ -360,11 +412,18 @@ main() {
       flock 9
     fi
     if [ -f "$DEPS/.complete" ]; then
-      say "libraries: $DEPS (built by another run)"
+      say "libraries: $DEPS (cached)"
     else
       say "building libraries into $DEPS (logs: $LOGS)"
       build_deps
       say "libraries: $DEPS (built in $((SECONDS - start))s)"
+    fi
+    if have_testdata; then
+      say "test data: $DEPS/testdata (cached)"
+    else
+      say "fetching the test data into $DEPS/testdata"
+      add_testdata
+      say "test data: $DEPS/testdata"
     fi
     exec 9>&-
   fi

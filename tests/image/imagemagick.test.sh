@@ -17,9 +17,7 @@ trap 'rm -rf "$tmp"' EXIT
 cd "$tmp"
 
 cat >helper.py <<'EOF'
-import re, struct, subprocess, sys
-
-CONVERT = '/usr/bin/convert'  # not /usr/local/bin's, a different program on some machines
+import struct, sys
 
 def tga_bits(name, bits, image_type, depth):  # after checking what ImageMagick wrote
     d = bytearray(open(name, 'rb').read())
@@ -48,70 +46,7 @@ def bmp_header(name, bits, compression, info):  # what ImageMagick wrote, with a
     if (b, c, size) != (int(bits), int(compression), int(info)) or struct.unpack('<I', d[2:6])[0] != len(d):
         sys.exit('ImageMagick wrote %s as %d bits, compression %d, info size %d' % (name, b, c, size))
 
-def im_pixels(name):
-    """ImageMagick's reading of a file as {(x, y): (a, r, g, b)}, TGA turned over by its bits."""
-    options = []
-    if name.lower().endswith('.tga'):
-        descriptor = open(name, 'rb').read()[17]
-        options += [] if descriptor & 0x20 else ['-flip']
-        options += ['-flop'] if descriptor & 0x10 else []
-    else:
-        name = 'BMP:' + name
-    text = subprocess.run([CONVERT, name] + options + ['-depth', '8', 'txt:-'], check=True,
-                          capture_output=True, text=True).stdout
-    out = {}
-    for line in text.splitlines()[1:]:
-        m = re.match(r'(\d+),(\d+):.*?#([0-9A-F]{6})([0-9A-F]{2})?\b', line)
-        r, g, b = (int(m.group(3)[i:i + 2], 16) for i in (0, 2, 4))
-        out[int(m.group(1)), int(m.group(2))] = (int(m.group(4) or 'FF', 16), r, g, b)
-    return out
-
-def check(kova_output, manifest):
-    """Each manifest line: NAME FILE [flatten] (KOVA's pixels of NAME against ImageMagick's
-    reading of FILE; flatten: the file holds them without alpha, over black) or NAME
-    undefined."""
-    kova, name = {}, None
-    for line in open(kova_output, encoding='latin-1'):
-        line = line.rstrip('\r\n')
-        m = re.match(r'(\d+),(\d+): ([0-9a-f]{8})$', line)
-        if m:
-            v = int(m.group(3), 16)
-            kova[name][int(m.group(1)), int(m.group(2))] = (v >> 24, v >> 16 & 255, v >> 8 & 255, v & 255)
-        else:
-            name, _, rest = line.partition(': ')
-            kova[name] = {} if rest.startswith(('loaded', 'saved true')) else rest
-    failures = 0
-    for line in open(manifest):
-        words = line.split()
-        got = kova.get(words[0], 'missing')
-        if words[1] == 'undefined' or not isinstance(got, dict):
-            if got != words[1]:
-                print('FAIL %s: %s, expected %s' % (words[0], got, words[1] if words[1] == 'undefined' else 'pixels'))
-                failures += 1
-            continue
-        want, bad = im_pixels(words[1]), []
-        if set(want) != set(got):
-            bad.append('size differs')
-        for xy in sorted(set(want) & set(got)):
-            k, w = got[xy], want[xy]
-            slack = 0 if k[0] in (0, 255) else 2
-            if 'flatten' in words[2:]:
-                k = (255,) + tuple(c * k[0] // 255 for c in k[1:])
-            if k[0] == 0:
-                ok = w[0] == 0 and k == (0, 0, 0, 0)
-            else:
-                ok = k[0] == w[0] and all(abs(a - b) <= slack for a, b in zip(k[1:], w[1:]))
-            if not ok:
-                bad.append('%d,%d: %02x%02x%02x%02x, ImageMagick %02x%02x%02x%02x' % (xy + k + w))
-        if bad:
-            print('FAIL %s against %s: %s' % (words[0], words[1], '; '.join(bad[:4])))
-            failures += 1
-    print('failures: %d' % failures if failures else 'ok: %d files' % len(open(manifest).readlines()))
-    return failures
-
 if __name__ == '__main__':
-    if sys.argv[1] == 'check':
-        sys.exit(1 if check(*sys.argv[2:]) else 0)
     globals()[sys.argv[1].replace('-', '_')](*sys.argv[2:])
 EOF
 py() { python3 helper.py "$@"; }
@@ -132,7 +67,7 @@ for name, data in (('full', full), ('few', few), ('two', two)):
 EOF
 for p in full few two; do "$im" -size 7x5 -depth 8 "rgba:$p.rgba" "$p.png"; done
 
-# manifest.txt: what each name KOVA loads or saves must give (see check above).
+# manifest.txt: what each name KOVA loads or saves must give (see check in pixels.py).
 manifest() { echo "$*" >>manifest.txt; }
 loads=()
 expect() { manifest "$@"; loads+=("$1"); }
@@ -207,31 +142,8 @@ for src in t32-RLE-0x00.tga b4.bmp; do
     done
 done
 
-cat >images.js <<'EOF'
-function dump(img) {
-    for (var y = 0; y < img.height; y++)
-        for (var x = 0; x < img.width; x++) print(x, ",", y, ": ", sprintf("%08x", img.point(x, y)));
-}
-function main(args) {
-    var dir = args[0] + "\\";
-    for (var i = 1; i < args.length; i++) {
-        var pair = args[i].split("=");
-        var img = Image.load(dir + pair[0]);
-        if (pair.length == 1) {
-            print(pair[0], ": ", img ? "loaded" : typeof img);
-            if (img) dump(img);
-        } else {
-            var saved = img ? img.save(dir + pair[1]) : "no source";
-            print(pair[1], ": saved ", saved);
-            if (saved === true) dump(img);
-        }
-    }
-    return 0;
-}
-EOF
-
 status=0
-"$root/kova" "$tmp/images.js" "$tmp" "${loads[@]}" "${saves[@]}" </dev/null >kova.out 2>&1 || status=$?
+"$root/kova" "$root/tests/image/pixels.js" "$tmp" "${loads[@]}" "${saves[@]}" </dev/null >kova.out 2>&1 || status=$?
 if [ "$status" != 0 ]; then
     sed 's/\r$//' kova.out | tail -20
     echo "FAIL kova exited with $status"
@@ -240,5 +152,5 @@ fi
 for f in saved-*.gif; do
     [ "$(head -c 2 "$f")" = BM ] || { echo "FAIL $f is not a BMP"; status=1; }
 done
-py check kova.out manifest.txt || status=1
+python3 "$root/tests/image/pixels.py" check kova.out manifest.txt || status=1
 exit "$status"

@@ -1,0 +1,156 @@
+# Pictures as the reference tools read them, and the check of what tests/image/pixels.js
+# printed and saved against them. Used by the image shell tests:
+#   python3 pixels.py check KOVA_OUTPUT MANIFEST
+# A picture is (width, height, bytes): RGBA, 8 bits each, top row first.
+import re
+import subprocess
+import sys
+
+CONVERT = '/usr/bin/convert'  # not /usr/local/bin's, a different program on some machines
+
+
+def netpbm(data, at, name):
+    """The PGM, PPM or PAM (djpeg's and ImageMagick's output) at data[at:] as a picture,
+    and where it ends; samples of 16 bits keep their high byte, as 16-bit PNG loads."""
+    m = re.compile(rb'P([56])\s+(\d+)\s+(\d+)\s+(\d+)\s').match(data, at)
+    if m:
+        w, h, maxval, depth = int(m.group(2)), int(m.group(3)), int(m.group(4)), 3 if m.group(1) == b'6' else 1
+    else:
+        m = re.compile(rb'P7\n(.*?)ENDHDR\n', re.S).match(data, at)
+        if not m:
+            sys.exit('%s: no PGM, PPM or PAM' % name)
+        fields = dict(line.split(b' ', 1) for line in m.group(1).splitlines())
+        w, h, maxval, depth = (int(fields[k]) for k in (b'WIDTH', b'HEIGHT', b'MAXVAL', b'DEPTH'))
+    n, size = w * h, 2 if maxval > 255 else 1
+    end = m.end() + n * depth * size
+    if end > len(data):
+        sys.exit('%s: %d x %d x %d samples cut short' % (name, w, h, depth))
+    body = data[m.end():end:size]
+    out = bytearray(4 * n)
+    for c in range(3):
+        out[c::4] = body[c if depth >= 3 else 0::depth]
+    out[3::4] = body[depth - 1::depth] if depth in (2, 4) else b'\xff' * n
+    return (w, h, bytes(out)), end
+
+
+def read(names):
+    """The pictures of files, {name: picture}: djpeg's PGM and PPM as they are; others as
+    ImageMagick reads them (all in one run): a TGA turned over as its origin bits say
+    (ImageMagick ignores them), a PNG with no gamma applied, a JPEG in sRGB (CMYK
+    converted); names of other extensions are BMPs."""
+    out, command, order = {}, [CONVERT], []
+    for name in sorted(set(names)):
+        lower = name.lower()
+        if lower.endswith(('.pnm', '.ppm', '.pgm')):
+            out[name] = netpbm(open(name, 'rb').read(), 0, name)[0]
+            continue
+        source, options = name, []
+        if lower.endswith('.tga'):
+            descriptor = open(name, 'rb').read()[17]
+            options += [] if descriptor & 0x20 else ['-flip']
+            options += ['-flop'] if descriptor & 0x10 else []
+        elif lower.endswith('.png'):
+            options += ['-set', 'colorspace', 'sRGB']
+        elif lower.endswith(('.jpg', '.jpeg')):
+            options += ['-colorspace', 'sRGB']
+        else:
+            source = 'BMP:' + name
+        command += ['(', source] + options + [')']
+        order.append(name)
+    if order:
+        data, at = subprocess.run(command + ['-depth', '16', 'pam:-'], check=True, capture_output=True).stdout, 0
+        for name in order:
+            out[name], at = netpbm(data, at, name)
+    return out
+
+
+def read_kova(output):
+    """What pixels.js printed: {name: picture, 'loaded' (no pixels printed), 'undefined',
+    'saved true' or 'saved false'}, and the lines that belong to nothing it prints
+    (messages of a library, say)."""
+    kova, stray, name, rows, height = {}, [], None, [], 0
+    for line in open(output, encoding='latin-1'):
+        line = line.rstrip('\r\n')
+        if len(rows) < height and re.match(r'[0-9a-f]{8}( [0-9a-f]{8})*$', line):
+            rows.append(b''.join(bytes.fromhex(w[2:] + w[:2]) for w in line.split()))
+            if len(rows) == height:
+                kova[name] = (len(rows[0]) // 4, height, b''.join(rows))
+            continue
+        m = re.match(r'(.+): (loaded|saved) (\d+) (\d+)$', line)
+        if m:
+            name, rows, height = m.group(1), [], int(m.group(4))
+            kova[name] = 'loaded'
+            continue
+        m = re.match(r'(.+): (undefined|saved (?:true|false))$', line)
+        if m:
+            kova[m.group(1)] = m.group(2)
+        else:
+            stray.append(line)
+    return kova, stray
+
+
+def compare(got, want, options):
+    """How picture got differs from want, as text. A pixel of alpha 0 matches any other of
+    alpha 0 if its colour is 0 (what premultiplied storage keeps). Colours of pixels of
+    partial alpha may differ by 2, the rounding of that storage. Options: flatten (got
+    holds them without alpha, over black), near=N (colours may differ by N), mean=M and
+    max=N (the mean difference of colour channels below M, none more than N)."""
+    (gw, gh, g), (ww, wh, w) = got, want
+    if (gw, gh) != (ww, wh):
+        return ['%d x %d, expected %d x %d' % (gw, gh, ww, wh)]
+    if 'mean' in options:
+        diffs = [abs(a - b) for i, (a, b) in enumerate(zip(g, w)) if i % 4 != 3]
+        mean, worst = sum(diffs) / len(diffs), max(diffs)
+        ok = mean < float(options['mean']) and worst <= int(options['max'])
+        return [] if ok else ['mean difference %.3f, largest %d' % (mean, worst)]
+    near, bad, row = int(options.get('near', 0)), [], 4 * gw
+    for y in range(gh):
+        if g[y * row:(y + 1) * row] == w[y * row:(y + 1) * row] and 'flatten' not in options:
+            continue
+        for i in range(y * row, (y + 1) * row, 4):
+            k, e = g[i:i + 4], w[i:i + 4]
+            slack = near if k[3] in (0, 255) else max(near, 2)
+            if 'flatten' in options:
+                k = bytes(c * k[3] // 255 for c in k[:3]) + b'\xff'
+            if k[3] == 0:
+                ok = e[3] == 0 and k == b'\0\0\0\0'
+            else:
+                ok = k[3] == e[3] and all(abs(a - b) <= slack for a, b in zip(k[:3], e[:3]))
+            if not ok:
+                bad.append('%d,%d: %s, expected %s' % (i % row // 4, y, k.hex(), e.hex()))
+    return bad
+
+
+def check(kova_output, manifest):
+    """Each manifest line: NAME EXPECTED [OPTION...]. NAME's picture is the one pixels.js
+    printed for it, or, when it printed none, the file NAME (see read); it must
+    equal (see compare) the picture of the file EXPECTED. NAME undefined: pixels.js loaded
+    or saved nothing under NAME."""
+    kova, stray = read_kova(kova_output)
+    failures = 0
+    lines = [line.split() for line in open(manifest) if line.strip()]
+    files = read([w[1] for w in lines if w[1] != 'undefined'] + [w[0] for w in lines if kova.get(w[0]) == 'saved true'])
+    for words in lines:
+        got = kova.get(words[0], 'missing')
+        if got == 'saved true':
+            got = files[words[0]]
+        if words[1] == 'undefined' or not isinstance(got, tuple):
+            if got not in ('undefined', 'saved false') or words[1] != 'undefined':
+                print('FAIL %s: %s, expected %s' % (words[0], 'loaded' if isinstance(got, tuple) else got,
+                                                    words[1] if words[1] == 'undefined' else 'a picture'))
+                failures += 1
+            continue
+        bad = compare(got, files[words[1]], dict(w.partition('=')[::2] for w in words[2:]))
+        if bad:
+            print('FAIL %s against %s: %s%s' % (words[0], words[1], '; '.join(bad[:4]),
+                                                ' (%d pixels)' % len(bad) if len(bad) > 4 else ''))
+            failures += 1
+    if stray:
+        print('FAIL printed besides the pictures: %s' % ' | '.join(stray[:5]))
+        failures += 1
+    print('failures: %d' % failures if failures else 'ok: %d files' % len(lines))
+    return failures
+
+
+if __name__ == '__main__':
+    sys.exit(1 if check(*sys.argv[2:]) else 0) if sys.argv[1] == 'check' else sys.exit('usage: pixels.py check OUTPUT MANIFEST')

@@ -89,33 +89,44 @@ def read_kova(output):
     return kova, stray
 
 
+def stored_range(p, a):
+    """The straight values a colour stored premultiplied as p at alpha a may come back as:
+    p * 255 / a rounded either way."""
+    return p * 255 // a, min(255, -(-p * 255 // a))
+
+
 def compare(got, want, options):
-    """How picture got differs from want, as text. A pixel of alpha 0 matches any other of
-    alpha 0 if its colour is 0 (what premultiplied storage keeps). Colours of pixels of
-    partial alpha may differ by 2, the rounding of that storage. Options: flatten (got
-    holds them without alpha, over black), near=N (colours may differ by N), mean=M and
-    max=N (the mean difference of colour channels below M, none more than N)."""
+    """How picture got (straight colours that went through premultiplied storage) differs
+    from want, as text. At alpha 0 got must be (0, 0, 0, 0), want's colour is free. At
+    partial alpha a, got's colours must come back from what want's premultiply to, c * a
+    / 255 (see stored_range). Options: exact (got equals want, as when both come from the
+    same storage), flatten (want holds the stored colours over black: the premultiplied
+    ones, alpha 255), near=N (colours may differ by N more), mean=M and max=N (instead of
+    all that: the mean difference of the colour channels, got flattened when so told, is
+    below M, and none is above N)."""
     (gw, gh, g), (ww, wh, w) = got, want
     if (gw, gh) != (ww, wh):
         return ['%d x %d, expected %d x %d' % (gw, gh, ww, wh)]
+    near, flatten = int(options.get('near', 0)), 'flatten' in options
     if 'mean' in options:
-        diffs = [abs(a - b) for i, (a, b) in enumerate(zip(g, w)) if i % 4 != 3]
+        diffs = [abs((k * g[i | 3] // 255 if flatten else k) - e)
+                 for i, (k, e) in enumerate(zip(g, w)) if i % 4 != 3]
         mean, worst = sum(diffs) / len(diffs), max(diffs)
         ok = mean < float(options['mean']) and worst <= int(options['max'])
         return [] if ok else ['mean difference %.3f, largest %d' % (mean, worst)]
-    near, bad, row = int(options.get('near', 0)), [], 4 * gw
+    bad, row = [], 4 * gw
     for y in range(gh):
-        if g[y * row:(y + 1) * row] == w[y * row:(y + 1) * row] and 'flatten' not in options:
+        if g[y * row:(y + 1) * row] == w[y * row:(y + 1) * row]:
             continue
         for i in range(y * row, (y + 1) * row, 4):
-            k, e = g[i:i + 4], w[i:i + 4]
-            slack = near if k[3] in (0, 255) else max(near, 2)
-            if 'flatten' in options:
-                k = bytes(c * k[3] // 255 for c in k[:3]) + b'\xff'
-            if k[3] == 0:
-                ok = e[3] == 0 and k == b'\0\0\0\0'
+            k, e, a = g[i:i + 4], w[i:i + 4], g[i + 3]
+            if a == 0:
+                ok = k == b'\0\0\0\0' and (e[:3] == b'\0\0\0' if flatten else e[3] == 0)
+            elif a == 255 or 'exact' in options:
+                ok = k[3] == e[3] and all(abs(c - d) <= near for c, d in zip(k[:3], e[:3]))
             else:
-                ok = k[3] == e[3] and all(abs(a - b) <= slack for a, b in zip(k[:3], e[:3]))
+                ranges = [stored_range(d if flatten else d * a // 255, a) for d in e[:3]]
+                ok = (flatten or a == e[3]) and all(lo - near <= c <= hi + near for c, (lo, hi) in zip(k[:3], ranges))
             if not ok:
                 bad.append('%d,%d: %s, expected %s' % (i % row // 4, y, k.hex(), e.hex()))
     return bad

@@ -33,16 +33,28 @@ def netpbm(data, at, name):
     return (w, h, bytes(out)), end
 
 
+def djpeg(name):
+    """libjpeg-turbo's decoding of a JPEG with default options; one with warnings (cut
+    short, say) too, as djpeg writes its picture all the same."""
+    run = subprocess.run(['djpeg', '-pnm', name], capture_output=True)
+    if run.returncode not in (0, 2) or not run.stdout:
+        sys.exit('djpeg %s: %s' % (name, run.stderr.decode(errors='replace').strip()))
+    return netpbm(run.stdout, 0, name)[0]
+
+
 def read(names):
-    """The pictures of files, {name: picture}: djpeg's PGM and PPM as they are; others as
-    ImageMagick reads them (all in one run): a TGA turned over as its origin bits say
-    (ImageMagick ignores them), a PNG with no gamma applied, a JPEG in sRGB (CMYK
-    converted); names of other extensions are BMPs."""
+    """The pictures of files, {name: picture}: PGM and PPM as they are, JPEG as djpeg
+    decodes it; others as ImageMagick reads them (all in one run): a TGA turned over as
+    its origin bits say (ImageMagick ignores them), a PNG with no gamma applied; names of
+    other extensions are BMPs."""
     out, command, order = {}, [CONVERT], []
     for name in sorted(set(names)):
         lower = name.lower()
         if lower.endswith(('.pnm', '.ppm', '.pgm')):
             out[name] = netpbm(open(name, 'rb').read(), 0, name)[0]
+            continue
+        if lower.endswith(('.jpg', '.jpeg')):
+            out[name] = djpeg(name)
             continue
         source, options = name, []
         if lower.endswith('.tga'):
@@ -51,8 +63,6 @@ def read(names):
             options += ['-flop'] if descriptor & 0x10 else []
         elif lower.endswith('.png'):
             options += ['-set', 'colorspace', 'sRGB']
-        elif lower.endswith(('.jpg', '.jpeg')):
-            options += ['-colorspace', 'sRGB']
         else:
             source = 'BMP:' + name
         command += ['(', source] + options + [')']

@@ -104,7 +104,7 @@ def settings(name):
         size = int.from_bytes(d[at + 2:at + 4], 'big')
         segment = d[at + 1:at + 2 + size]
         if segment[0] == 0xDB:
-            out.append(('tables', segment[3:]))
+            out.append(('tables', segment[3:].hex()))
         elif 0xC0 <= segment[0] <= 0xCF and segment[0] not in (0xC4, 0xC8, 0xCC):
             out.append(('frame %02X' % segment[0], [segment[9 + 3 * i:12 + 3 * i].hex() for i in range(segment[8])]))
         at += 2 + size

@@ -9,7 +9,10 @@ set(KOVA_PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/globals/scan_core.cpp
   ${CMAKE_SOURCE_DIR}/src/image/bmp_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/file_bytes.cpp
+  ${CMAKE_SOURCE_DIR}/src/image/jpeg_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/pixel_view.cpp
+  ${CMAKE_SOURCE_DIR}/src/image/plugin_bitmap.cpp
+  ${CMAKE_SOURCE_DIR}/src/image/png_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/tga32.cpp
   ${CMAKE_SOURCE_DIR}/src/window/colour_core.cpp
 )

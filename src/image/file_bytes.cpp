@@ -86,7 +86,11 @@ bool RowPiece::allocate(uint64_t rowBytes, int32_t rows, size_t pieceBytes) {
 
 FileSink::FileSink(const char* fileName) : name_(fileName), file_(fopen(fileName, "wb")) {}
 
-FileSink::~FileSink() { close(); }
+// A sink destroyed before it was closed was abandoned part-way: its file goes.
+FileSink::~FileSink() {
+    ok_ = false;
+    close();
+}
 
 bool FileSink::write(const void* data, size_t n) {
     if (!ok()) return false;

@@ -88,7 +88,7 @@ private:
 };
 
 // A new file written in binary mode. Anything short of a complete write and close
-// removes the partial file.
+// removes the partial file, also a sink destroyed without close().
 class FileSink {
 public:
     explicit FileSink(const char* fileName);

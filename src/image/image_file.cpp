@@ -3,10 +3,15 @@
 
 #include "image/bmp_codec.h"
 #include "image/dib32.h"
+#include "image/jpeg_codec.h"
+#include "image/png_codec.h"
+#include "image/spi_load.h"
 #include "image/tga32.h"
 #include "object/text.h"
 
 namespace {
+constexpr int kJpegQuality = 90;
+
 enum class Format { Tga, Jpeg, Png, Bmp, Other };
 
 Format FormatOf(const std::string& fileName) {
@@ -32,11 +37,19 @@ std::string FileExtension(const std::string& path) {
 
 bool loadImageFile(const std::string& fileName, dib32& buffer) {
     const Format format = FormatOf(fileName);
-    // PNG, JPEG and the formats of image plug-ins are not read yet.
-    if (format != Format::Tga && format != Format::Bmp) return false;
+    if (format == Format::Other) return SPILoad::instance().load(fileName, buffer);
     FileSource file(fileName.c_str());
     if (!file.ok()) return false;
-    return format == Format::Tga ? LoadTga(file, buffer) : DecodeBmp(file, buffer);
+    switch (format) {
+    case Format::Tga:
+        return LoadTga(file, buffer);
+    case Format::Jpeg:
+        return LoadJpeg(file, buffer);
+    case Format::Png:
+        return LoadPng(file, buffer);
+    default:
+        return DecodeBmp(file, buffer);
+    }
 }
 
 bool saveImageFile(const std::string& fileName, const dib32& buffer) {
@@ -44,8 +57,9 @@ bool saveImageFile(const std::string& fileName, const dib32& buffer) {
     case Format::Tga:
         return WriteTgaFile(fileName.c_str(), buffer.view());
     case Format::Jpeg:
+        return SaveJpeg(fileName.c_str(), buffer.view(), kJpegQuality);
     case Format::Png:
-        return false;
+        return SavePng(fileName.c_str(), buffer.view());
     default:
         return writeBmp(fileName.c_str(), buffer.view());
     }

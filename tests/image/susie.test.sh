@@ -3,9 +3,10 @@
 # no built-in reader's load through kova_test.spi (built into plugins/ next to
 # kova.exe) when their bytes are KVP1, whatever the name: 1-, 4- and 8-bit palette
 # pictures of odd widths (an index past the palette gives black) and 24-bit ones give
-# the pixels written into them. Pictures the host must refuse (16 and 32 bits, a fault
-# inside IsSupported or GetPicture, a failure result, a run-length header, a negative
-# height), files cut short and other bytes load as undefined, and the script goes on.
+# the pixels written into them, also when the bitmap comes top-down (negative height).
+# Pictures the host must refuse (16 and 32 bits, a fault inside IsSupported or
+# GetPicture, a failure result, a run-length header), files cut short and other bytes
+# load as undefined, and the script goes on.
 # Without the registry value the same file loads as undefined.
 set -euo pipefail
 root="$(pwd)"
@@ -75,7 +76,7 @@ for name, bits, width, height, palette, mode, keep in CASES:
     if keep:
         data = data[:keep]
     open(name, 'wb').write(data)
-    loads = mode == 0 and bits in (1, 4, 8, 24) and not keep
+    loads = mode in (0, 5) and bits in (1, 4, 8, 24) and not keep
     names.append(name)
     expected.append('%s: %s' % (name, ' '.join(['%d %d' % (width, height)] + pixels) if loads else 'undefined'))
 open('other.kvp', 'wb').write(b'KVP2' + bytes(100))

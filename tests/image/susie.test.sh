@@ -51,7 +51,7 @@ def picture(bits, width, height, palette, mode):
         data += (row << (row_bytes * 8 - width * bits)).to_bytes(row_bytes, 'big')
     return data, pixels
 
-# name, bits, width, height, palette count (0: 2^bits), mode, bytes kept (0: all)
+# name, bits, width, height, palette count (0: 2^bits), mode, bytes kept (0: all; -n: all but n)
 CASES = [
     ('rgb24.kvp', 24, 5, 3, 0, 0, 0),
     ('pal8.kvp', 8, 7, 3, 20, 0, 0),

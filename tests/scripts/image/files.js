@@ -1,6 +1,7 @@
-// Image files through the script: the save and load results by extension (PNG and
-// JPEG are not written or read yet), and the refused arguments of save. The codecs'
-// conformance is tested against ImageMagick elsewhere.
+// Image files through the script: the save and load results by extension (a picture
+// with alpha keeps it in TGA and PNG and loses it in BMP and JPEG; other extensions save
+// as BMP and load through plug-ins, of which there are none here), and the refused
+// arguments of save. The codecs' conformance is tested against ImageMagick elsewhere.
 exec("file/common.inc");
 
 function main(args) {

@@ -9,7 +9,9 @@
 # KOVA gives; a picture with alpha saved as .jpg keeps its colours over black.
 #
 # KOVA saves each picture it loaded as a TGA, which ImageMagick reads in the same run
-# as the originals: a picture a line through the script would cost seconds.
+# as the originals: a picture a line through the script would cost seconds. Most of
+# the run goes to six crashers whose text chunks claim a gigabyte: libpng allocates and
+# clears that much before it finds the file short.
 set -euo pipefail
 root="$(pwd)"
 data="$root/.cache/deps/testdata"
@@ -103,13 +105,14 @@ for f in "${broken[@]}" $(cd "$data/testpngs/crashers" && ls | grep -vx empty_an
     echo "$f undefined" >>manifest.txt
 done
 # Saved by KOVA: straight colours exactly as KOVA gives them; as .jpg, colours over black
-# within JPEG's loss.
+# within JPEG's loss (a mean difference of 1.1, 7 at most; the straight colours would
+# differ by 60 on average).
 for f in alpha7x5.png basn6a08.png basn4a16.png ftbbn3p08.png basn2c08.png basn0g01.png; do
     items+=("$f=saved-$f")
     echo "saved-$f saved-$f exact" >>manifest.txt
 done
 items+=(basn6a08.png=saved-basn6a08.jpg)
-echo "saved-basn6a08.jpg saved-basn6a08.jpg flatten mean=2 max=20" >>manifest.txt
+echo "saved-basn6a08.jpg saved-basn6a08.jpg flatten mean=2 max=12" >>manifest.txt
 
 status=0
 "$root/kova" "$root/tests/image/pixels.js" "$tmp" "${items[@]}" </dev/null >kova.out 2>&1 || status=$?

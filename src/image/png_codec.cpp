@@ -17,6 +17,11 @@ namespace {
 // Rows libpng decodes or encodes per call; straight after they are decoded, the
 // rows of a picture with alpha are premultiplied while they are still in cache.
 constexpr int32_t kRowsPerCall = 16;
+// The most memory one ancillary chunk (a colour profile, say) may take.
+constexpr size_t kMaxChunkBytes = 8 * 1000 * 1000;
+// Chunks libpng would read whole that nothing here uses: texts, calibrations, palettes
+// suggested for displays. Five bytes each, the name and a zero.
+constexpr png_byte kUnusedChunks[] = "tEXt\0zTXt\0iTXt\0pCAL\0sCAL\0sPLT";
 
 void NoWarning(png_structp, png_const_charp) {}
 
@@ -149,6 +154,11 @@ bool LoadPng(ByteSource& source, PixelStore& store) {
     if (!s.png || !(s.info = png_create_info_struct(s.png))) return false;
     png_set_read_fn(s.png, &in, ReadFromSource);
     png_set_sig_bytes(s.png, sizeof signature);
+    // A chunk's length is the file's word: a few bytes claiming a gigabyte of text
+    // would get a gigabyte allocated before the file is found short. The chunks no
+    // pixel depends on are skipped unread, and the others bounded.
+    png_set_keep_unknown_chunks(s.png, PNG_HANDLE_CHUNK_NEVER, kUnusedChunks, sizeof kUnusedChunks / 5);
+    png_set_chunk_malloc_max(s.png, kMaxChunkBytes);
 
     Header header;
     if (!ReadHeader(s.png, s.info, &header)) return false;

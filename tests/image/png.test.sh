@@ -9,9 +9,7 @@
 # KOVA gives; a picture with alpha saved as .jpg keeps its colours over black.
 #
 # KOVA saves each picture it loaded as a TGA, which ImageMagick reads in the same run
-# as the originals: a picture a line through the script would cost seconds. Most of
-# the run goes to six crashers whose text chunks claim a gigabyte: libpng allocates and
-# clears that much before it finds the file short.
+# as the originals: a picture a line through the script would cost seconds.
 set -euo pipefail
 root="$(pwd)"
 data="$root/.cache/deps/testdata"

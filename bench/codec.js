@@ -10,24 +10,10 @@
 // to five batches; a line gives the fastest batch's milliseconds per operation (noise
 // on a shared machine only ever adds time).
 
+exec("bench/timing.inc");
+
 var deleteFile = new DllFunc("kernel32.dll", "int DeleteFileW(wstr) stdcall");
 
-// Runs body count times (once before, when count > 1) in up to five batches and prints
-// the line; false when body answered false.
-function timed(name, count, what, body) {
-    var batches = Math.min(5, count), per = Math.floor(count / batches), best = -1;
-    if (count > 1 && body() === false) return false;
-    for (var b = 0; b < batches; b++) {
-        var start = new Date().getTime();
-        for (var i = 0; i < per; i++) {
-            if (body() === false) return false;
-        }
-        var ms = (new Date().getTime() - start) / per;
-        if (best < 0 || ms < best) best = ms;
-    }
-    printf("%-16s %4d x %10.1f ms  %s\n", name, batches * per, best, what);
-    return true;
-}
 
 function main(args) {
     if (args.length < 1 || args.length % 2 != 1) {

@@ -24,6 +24,8 @@ folder="Z:${work//\//\\}"
 ops=(load.png "$loads" load.png.alpha "$loads" load.jpg "$loads" save.png "$saves" save.png.alpha "$saves"
     save.jpg "$loads")
 # Both programs print lines of NAME COUNT x MS ms WHAT.
+# The script execs bench/timing.inc from the repository root.
+cd "$root"
 script="$("$root/kova" "$root/bench/codec.js" "$folder" "${ops[@]}" | tr -d '\r')" || true
 c_line() {  # operation count
     "$KOVA_WINE" "$build/codec_loop.exe" "$1" "$2" "$folder" | tr -d '\r'

@@ -13,29 +13,14 @@
 // The first line is the cost of the call itself: cls of a 1 x 1 image, whose fill is
 // one word.
 
+exec("bench/timing.inc");
+
 var deleteFile = new DllFunc("kernel32.dll", "int DeleteFileW(wstr) stdcall");
 
 // Wine's ExpandEnvironmentStrings keeps the terminating null in its result; the
 // environment collection answers the plain text.
 function tempFolder() {
     return new ActiveXObject("WScript.Shell").Environment("PROCESS")("TEMP");
-}
-
-// Runs body once, then count times in five batches, and prints the line; false when
-// body answered false.
-function timed(name, count, what, body) {
-    var batches = Math.min(5, count), per = Math.floor(count / batches), best = -1;
-    if (body() === false) return false;
-    for (var b = 0; b < batches; b++) {
-        var start = new Date().getTime();
-        for (var i = 0; i < per; i++) {
-            if (body() === false) return false;
-        }
-        var ms = (new Date().getTime() - start) / per;
-        if (best < 0 || ms < best) best = ms;
-    }
-    printf("%-12s %6d x %10.4f ms  %s\n", name, batches * per, best, what);
-    return true;
 }
 
 // Saves, then loads of the file saved; the last image loaded is freed before the next.

@@ -18,6 +18,8 @@ trap 'rm -rf "$work"' EXIT
 folder="Z:${work//\//\\}"
 
 # Both programs print lines of NAME COUNT x MS ms WHAT.
+# The script execs bench/timing.inc from the repository root.
+cd "$root"
 script="$("$root/kova" "$root/bench/image.js" "$folder" "$scale" | tr -d '\r')" || true
 c_line() {  # operation count
     "$KOVA_WINE" "$build/image_loop.exe" "$1" "$2" "$folder" | tr -d '\r'

@@ -1,7 +1,10 @@
 # Pictures as the reference tools read them, and the check of what tests/image/pixels.js
-# printed and saved against them. Used by the image shell tests:
-#   python3 pixels.py check KOVA_OUTPUT MANIFEST
+# printed and saved against them. Used by the image shell tests, from the folder that
+# holds the pictures and manifest.txt:
+#   python3 pixels.py run ROOT ITEM...   runs pixels.js through ROOT/kova over the items
+#                                        and checks its output against manifest.txt
 # A picture is (width, height, bytes): RGBA, 8 bits each, top row first.
+import os
 import re
 import subprocess
 import sys
@@ -173,5 +176,17 @@ def check(kova_output, manifest):
     return failures
 
 
+def run(root, *items):
+    """Runs pixels.js over the items in this folder, then the check; the number of failures."""
+    with open('kova.out', 'wb') as out:
+        code = subprocess.run([root + '/kova', root + '/tests/image/pixels.js', os.getcwd()] + list(items),
+                              stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT).returncode
+    if code != 0:
+        print(open('kova.out', 'rb').read().decode('latin-1').replace('\r', '')[-2000:])
+        print('FAIL kova exited with %d' % code)
+        return 1
+    return check('kova.out', 'manifest.txt')
+
+
 if __name__ == '__main__':
-    sys.exit(1 if check(*sys.argv[2:]) else 0) if sys.argv[1] == 'check' else sys.exit('usage: pixels.py check OUTPUT MANIFEST')
+    sys.exit(1 if run(*sys.argv[2:]) else 0) if sys.argv[1:2] == ['run'] else sys.exit('usage: pixels.py run ROOT ITEM...')

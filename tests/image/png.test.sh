@@ -113,11 +113,5 @@ items+=(basn6a08.png=saved-basn6a08.jpg)
 echo "saved-basn6a08.jpg saved-basn6a08.jpg flatten mean=2 max=12" >>manifest.txt
 
 status=0
-"$root/kova" "$root/tests/image/pixels.js" "$tmp" "${items[@]}" </dev/null >kova.out 2>&1 || status=$?
-if [ "$status" != 0 ]; then
-    sed 's/\r$//' kova.out | tail -20
-    echo "FAIL kova exited with $status"
-    exit 1
-fi
-python3 "$root/tests/image/pixels.py" check kova.out manifest.txt || status=1
+python3 "$root/tests/image/pixels.py" run "$root" "${items[@]}" || status=1
 exit "$status"

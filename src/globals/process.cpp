@@ -5,7 +5,9 @@
 #include "globals/frame_rate_timer.h"
 #include "host/nscript.h"
 #include "object/handles.h"
+#include "object/nclass.h"
 #include "object/numeric.h"
+#include "window/nframe.h"
 
 #include <mmsystem.h>
 #include <objbase.h>
@@ -28,11 +30,11 @@ void FlushStreams() {
 }
 
 // The owner a waited process disables: frames answer with their window, null while
-// the frame is closed. Until frame classes exist, no value is a frame.
+// the frame is closed.
 bool FrameOwner(const com_var& value, HWND* window) {
-    (void)value;
-    *window = nullptr;
-    return false;
+    const NFrameBase* frame = InstanceOf<NFrameBase>(value);
+    *window = frame ? frame->window() : nullptr;
+    return frame != nullptr;
 }
 
 // Re-enables the owner when the wait ends, unless it was disabled before.

@@ -20,6 +20,7 @@
 #include "object/nobject_wrap.h"
 #include "object/text.h"
 #include "window/colour.h"
+#include "window/nframe.h"
 
 const char* const VersionText = "KOVA ver.0.00a";
 
@@ -44,6 +45,13 @@ NObject* MakeStderr(NScript* script) { return new NFile(script, stderr); }
 
 // Global names in registration order, each added to the global object and to Script.
 const GlobalInfo kGlobals[] = {
+    {"Frame", nullptr, Make<NClass<NFrame>>, Engine::Any},
+    {"Dialog", nullptr, Make<NClass<NDialog>>, Engine::Any},
+    {"ToolFrame", nullptr, Make<NClass<NToolFrame>>, Engine::Any},
+    {"PopupFrame", nullptr, Make<NClass<NPopupFrame>>, Engine::Any},
+    {"LayeredFrame", nullptr, Make<NClass<NLayeredFrame>>, Engine::Any},
+    {"TrayTool", nullptr, Make<NClass<NTrayTool>>, Engine::Any},
+    {"FullScreen", nullptr, Make<NClass<NFullScreen>>, Engine::Any},
     {"Image", nullptr, Make<NImageClass>, Engine::Any},
     {"File", nullptr, Make<NFileClass>, Engine::Any},
     {"DllFunc", nullptr, Make<NClass<NDllFunc>>, Engine::Any},

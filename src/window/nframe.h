@@ -1,0 +1,85 @@
+// NFrameBase: the script's top-level window, behind the seven frame classes, which
+// differ only in their kind. The frame holds its settings, menus and canvas, and owns
+// its window part, which may be opened and closed again any number of times.
+#pragma once
+
+#include <memory>
+
+#include "object/member_dispatch.h"
+#include "window/nframe_win.h"
+
+class NFrameBase : public NMembers<NFrameBase> {
+public:
+    NFrameBase(NScript* script, FrameKind kind) : NMembers<NFrameBase>(script), kind_(kind) {}
+
+    // new Frame(width, height [, title [, eventPrefix]]).
+    NObjectWrap* Create(ArgList& args, com_var& result) override;
+    // Every access to an open frame first serves one waiting message.
+    HRESULT Call(const std::string& name, ArgList& args, com_var& result) override;
+    HRESULT GetProp(const std::string& name, com_var& result) override;
+    HRESULT PutProp(const std::string& name, com_var value) override;
+
+    // The frame's window, null while it is closed.
+    HWND window() const { return win_ ? win_->hwnd() : nullptr; }
+
+    static const MethodInfo<NFrameBase> methodList[];
+    static const MemberTable<MethodInfo<NFrameBase>> methods;
+    static const PropertyInfo<NFrameBase> propertyList[];
+    static const MemberTable<PropertyInfo<NFrameBase>> properties;
+
+private:
+    void ServeOneMessage() const;
+    // Resolves [owner] [, handler] and opens the window.
+    HRESULT OpenWith(ArgList& args, bool* opened);
+    HRESULT Open(ArgList& args, com_var& result);
+    HRESULT Modal(ArgList& args, com_var& result);
+    HRESULT Close(ArgList& args, com_var& result);
+    HRESULT Update(ArgList& args, com_var& result);
+    HRESULT Focus(ArgList& args, com_var& result);
+    HRESULT SetTimer(ArgList& args, com_var& result);
+    HRESULT ClearTimer(ArgList& args, com_var& result);
+    HRESULT AddMenu(ArgList& args, com_var& result);
+    HRESULT Popup(ArgList& args, com_var& result);
+    HRESULT Balloon(ArgList& args, com_var& result);
+    HRESULT GetVisible(com_var& value);
+    HRESULT PutVisible(com_var& value);
+    HRESULT GetValid(com_var& value);
+    HRESULT GetStatusBar(com_var& value);
+    HRESULT PutStatusBar(com_var& value);
+    HRESULT GetStatus(com_var& value);
+    HRESULT PutStatus(com_var& value);
+    HRESULT GetImage(com_var& value);
+
+    FrameKind kind_;
+    NObjectWrap* wrapper_ = nullptr;
+    std::unique_ptr<NFrameWin> win_;
+};
+
+class NFrame final : public NFrameBase {
+public:
+    explicit NFrame(NScript* script) : NFrameBase(script, FrameKind::Frame) {}
+};
+class NDialog final : public NFrameBase {
+public:
+    explicit NDialog(NScript* script) : NFrameBase(script, FrameKind::Dialog) {}
+};
+class NToolFrame final : public NFrameBase {
+public:
+    explicit NToolFrame(NScript* script) : NFrameBase(script, FrameKind::ToolFrame) {}
+};
+class NPopupFrame final : public NFrameBase {
+public:
+    explicit NPopupFrame(NScript* script) : NFrameBase(script, FrameKind::PopupFrame) {}
+};
+class NLayeredFrame final : public NFrameBase {
+public:
+    explicit NLayeredFrame(NScript* script) : NFrameBase(script, FrameKind::LayeredFrame) {}
+};
+class NTrayTool final : public NFrameBase {
+public:
+    explicit NTrayTool(NScript* script) : NFrameBase(script, FrameKind::TrayTool) {}
+};
+class NFullScreen final : public NFrameBase {
+public:
+    explicit NFullScreen(NScript* script) : NFrameBase(script, FrameKind::FullScreen) {}
+};

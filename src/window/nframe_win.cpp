@@ -109,6 +109,8 @@ NFrameWin::NFrameWin(NScript* script, FrameKind kind, int32_t width, int32_t hei
 }
 
 NFrameWin::~NFrameWin() {
+    // A window still open here is destroyed without reaching this object's procedure.
+    if (hwnd() && kind_ == FrameKind::TrayTool) RemoveTrayIcon();
     if (fullScreen_) g_displayMode.Restore();
 }
 

@@ -50,10 +50,12 @@ var rows = [
     [0x0202, 0, xy(1, 1), []]
 ];
 
+// Every access to a frame first serves one waiting message, so a handler that calls
+// frame methods may be entered again by the next WM_TIMER: each timer acts once.
 var frame = new Frame(160, 120, "events test");
 frame.addmenu("File", ["Open", "-", "Quit"], "file_");
 frame.addmenu("Edit", ["Cut", "Copy"]);
-var hwnd = 0, recording = false, captureValue;
+var hwnd = 0, recording = false, focusSeen = false, captureValue, fired = {};
 
 function log(name, e, fields) {
     if (!recording) return;
@@ -65,8 +67,10 @@ var mods = ["shiftKey", "ctrlKey", "altKey"];
 function onOpen(e) { recording = true; log("onOpen", e, []); recording = false; frame.setTimer(5, 10); }
 // Destroying the window may deactivate it: only onClose is printed while closing.
 function onClose(e) { recording = true; log("onClose", e, ["cancel"]); recording = false; }
-function onFocus(e) { log("onFocus", e, []); }
-function onBlur(e) { log("onBlur", e, []); }
+// A window that is not the active one (another program's took that) becomes it when
+// WM_ACTIVATE's default processing gives it the focus: only the first of the row counts.
+function onFocus(e) { if (!focusSeen) log("onFocus", e, []); focusSeen = recording; }
+function onBlur(e) { if (!focusSeen) log("onBlur", e, []); focusSeen = recording; }
 function onKeyDown(e) { log("onKeyDown", e, mods.concat("keyCode")); }
 function onKeyUp(e) { log("onKeyUp", e, mods.concat("keyCode")); }
 function onChar(e) { log("onChar", e, mods.concat("charCode")); }
@@ -90,6 +94,8 @@ function holdKeys(keys) {
 }
 
 function onTimer(e) {
+    if (fired[e.id]) return;
+    fired[e.id] = true;
     recording = true;
     log("onTimer", e, ["id"]);
     recording = false;
@@ -104,6 +110,7 @@ function onTimer(e) {
         print("-- 0x", r[0].toString(16), " ", r[1].toString(16), " ", r[2].toString(16));
         holdKeys(r[3]);
         captureValue = r[4];
+        focusSeen = false;
         recording = true;
         SendMessage(hwnd, r[0], r[1], r[2]);
         recording = false;

@@ -13,17 +13,30 @@ function errorOf(f) {
     try { f(); return "no error"; } catch (e) { return "0x" + (e.number >>> 0).toString(16); }
 }
 
+// Every access to a frame first serves one waiting message, so a timer handler that
+// calls frame methods may be entered again by the timer's next tick: once(f) acts
+// on the first tick only.
+function once(f) {
+    var done = false;
+    return function (e) {
+        if (done) return;
+        done = true;
+        e.window.clearTimer(e.id);
+        f(e);
+    };
+}
+
 var cancelValue, opens = 0, closes = 0, onTick;
 function onOpen(e) { opens++; }
 function onClose(e) { closes++; if (cancelValue !== undefined) e.cancel = cancelValue; }
-function onTimer(e) { print("global onTimer ", e.id); e.window.clearTimer(e.id); if (onTick) onTick(e); }
+function onTimer(e) { if (onTick) onTick(e); }
 
 // A modal frame whose timer runs action(frame), with what modal() returns.
 function modalWith(action) {
     var frame = new Frame(100, 60, "modal test");
     cancelValue = undefined;
     var result = frame.modal({ onOpen: function (e) { e.window.setTimer(1, 1); },
-                               onTimer: function (e) { e.window.clearTimer(1); action(e.window); },
+                               onTimer: once(function (e) { action(e.window); }),
                                onClose: onClose });
     return result + " (valid " + frame.valid + ")";
 }
@@ -72,11 +85,11 @@ function main() {
     // A handler object takes the events in place of the global functions; a prefix
     // names other global functions.
     var handled = new Frame(50, 50, "handler test");
-    handled.open({ onTimer: function (e) { print("handler onTimer ", e.id, " ", e.window === handled); handled.close(); } });
+    handled.open({ onTimer: once(function (e) { print("handler onTimer ", e.id, " ", e.window === handled); handled.close(); }) });
     handled.setTimer(3, 1);
     while (handled.valid) sleep(5);
     var prefixed = new Frame(50, 50, "prefix test", "a_");
-    a_onTimer = function (e) { print("a_onTimer ", e.id); prefixed.close(); };
+    a_onTimer = once(function (e) { print("a_onTimer ", e.id); prefixed.close(); });
     prefixed.open();
     prefixed.setTimer(4, 1);
     while (prefixed.valid) sleep(5);
@@ -89,15 +102,15 @@ function main() {
     owned.open(owner);
     print("owner: ", GetWindow(FindWindow(0, "owned test"), GW_OWNER) == ownerWindow);
     owned.modal(owner, { onOpen: function (e) { e.window.setTimer(1, 1); },
-                         onTimer: function (e) {
+                         onTimer: once(function (e) {
                              print("owner enabled during modal: ", IsWindowEnabled(ownerWindow) != 0);
                              e.window.close();
-                         } });
+                         }) });
     print("owner enabled after modal: ", IsWindowEnabled(ownerWindow) != 0);
 
     // A waited process disables its frame and enables it again.
     var during = [];
-    onTick = function (e) { during.push(IsWindowEnabled(ownerWindow) != 0); };
+    onTick = once(function (e) { print("global onTimer ", e.id); during.push(IsWindowEnabled(ownerWindow) != 0); });
     owner.setTimer(9, 1);
     var code = process(owner, "cmd /c ping -n 2 127.0.0.1 >nul & exit 3", true);
     print("process: ", code, ", enabled during ", during.join(), ", after ", IsWindowEnabled(ownerWindow) != 0);

@@ -4,7 +4,7 @@
 var SendMessage = new DllFunc("user32.dll", "ptr SendMessageA(handle, uint, ptr, ptr) stdcall");
 var FindWindow = new DllFunc("user32.dll", "handle FindWindowA(ptr, string) stdcall");
 var frame = new Frame(50, 50, "char test");
-var sending = false;
+var sending = false, fired = false;
 
 function codes(text) {
     var list = [];
@@ -14,6 +14,9 @@ function codes(text) {
 function onOpen(e) { frame.setTimer(1, 10); }
 function onChar(e) { if (sending) print("onChar ", codes(e.charCode)); }
 function onTimer(e) {
+    // clearTimer serves one message first, perhaps this timer's next one.
+    if (fired) return;
+    fired = true;
     frame.clearTimer(1);
     var hwnd = FindWindow(0, "char test");
     var bytes = [[0x82, 0xA0], [0x88, 0x9F], [0x82, 0x20], [0xB1], [0x41]];

@@ -1,0 +1,58 @@
+// Driven by leak.test.sh: opens and closes a frame with a canvas, a timer and a menu
+// bar many times and prints how far the highest GDI and USER handle place moved.
+// Wine answers GetGuiResources with 0, so a leak shows as growth instead: a batch of
+// new brushes or menus takes the freed places first, and each place a cycle kept
+// pushes the batch into one more new, higher place (two for USER handles, whose
+// places are two apart).
+// Arguments: the number of cycles, then "leak" to keep a brush and a menu per cycle.
+var gdi32 = "gdi32.dll", user32 = "user32.dll";
+var CreateSolidBrush = new DllFunc(gdi32, "handle CreateSolidBrush(uint) stdcall");
+var DeleteObject = new DllFunc(gdi32, "int DeleteObject(handle) stdcall");
+var CreateMenu = new DllFunc(user32, "handle CreateMenu() stdcall");
+var DestroyMenu = new DllFunc(user32, "int DestroyMenu(handle) stdcall");
+
+// The highest place (a handle's low 16 bits; the high ones count reuses) among count
+// new objects. They are freed in reverse, which puts the free lists back in the
+// order the batch found them, so that a second batch takes the same places. A batch
+// must use up the free list: USER handles come from one table for all programs of
+// the Wine server, whose free places others' menus and windows left behind, hence
+// the larger batch of menus.
+function highest(create, destroy, count) {
+    var made = [], top = 0;
+    for (var i = 0; i < count; i++) {
+        made.push(create());
+        top = Math.max(top, made[i] % 65536);
+    }
+    while (made.length) destroy(made.pop());
+    return top;
+}
+function measure() {
+    return { gdi: highest(function () { return CreateSolidBrush(0x123456); }, DeleteObject, 2000),
+             user: highest(CreateMenu, DestroyMenu, 12000) };
+}
+
+function main(args) {
+    var cycles = +args[0], leak = args[1] == "leak";
+    var frame = new Frame(64, 48, "leak test");
+    frame.addmenu("File", ["Open", "-", "Quit"]);
+    frame.addmenu("Edit", ["Cut"]);
+    var kept = [], opened = true;
+    var cycle = function () {
+        frame.open();
+        opened = opened && frame.valid;
+        frame.setTimer(1, 1000);
+        frame.image.cls(0xFF336699);
+        frame.update();
+        frame.close();
+        if (leak) kept.push(CreateSolidBrush(0x654321), CreateMenu());
+    };
+    // What the first openings create once (classes, caches) is not a leak.
+    for (var i = 0; i < 20; i++) cycle();
+    kept = [];
+    measure();
+    var before = measure();
+    for (var i = 0; i < cycles; i++) cycle();
+    var after = measure();
+    // Without a display nothing opens, and nothing would leak.
+    print(opened ? "gdi " + (after.gdi - before.gdi) + " user " + (after.user - before.user) : "the frame did not open");
+}

@@ -16,6 +16,12 @@ function size(get, hwnd) {
     var r = blob.get("int32");
     return { w: r[2] - r[0], h: r[3] - r[1] };
 }
+var FindChild = new DllFunc(user32, "handle FindWindowExA(handle, handle, ptr, ptr) stdcall");
+function trayIcons() {
+    var tray = FindWindowEx(0, 0, "__winex11_standalone_tray", 0), n = 0;
+    for (var h = FindChild(tray, 0, 0, 0); tray && h; h = FindChild(tray, h, 0, 0)) n++;
+    return n;
+}
 function text(s) { return s.w + "x" + s.h; }
 function errorOf(f) {
     try { f(); return "no error"; } catch (e) { return "0x" + (e.number >>> 0).toString(16); }
@@ -52,6 +58,13 @@ function main() {
         frame.close();
         print(line, ", closed ", !frame.valid && !FindWindow(0, title));
     }
+
+    // A tray tool's icon is a window of the platform's tray while the frame is open.
+    var tray = new TrayTool(10, 10, "tray icon test"), before = trayIcons();
+    tray.open();
+    var opened = trayIcons();
+    tray.close();
+    print("tray icons: ", opened - before, " added, ", opened - trayIcons(), " removed");
 
     // A frame without a title takes the program's base name.
     var untitled = new Frame(10, 10);

@@ -55,31 +55,16 @@ private:
     std::unique_ptr<NFrameWin> win_;
 };
 
-class NFrame final : public NFrameBase {
+// The seven classes a script constructs, one per kind.
+template <FrameKind Kind>
+class NFrameOf final : public NFrameBase {
 public:
-    explicit NFrame(NScript* script) : NFrameBase(script, FrameKind::Frame) {}
+    explicit NFrameOf(NScript* script) : NFrameBase(script, Kind) {}
 };
-class NDialog final : public NFrameBase {
-public:
-    explicit NDialog(NScript* script) : NFrameBase(script, FrameKind::Dialog) {}
-};
-class NToolFrame final : public NFrameBase {
-public:
-    explicit NToolFrame(NScript* script) : NFrameBase(script, FrameKind::ToolFrame) {}
-};
-class NPopupFrame final : public NFrameBase {
-public:
-    explicit NPopupFrame(NScript* script) : NFrameBase(script, FrameKind::PopupFrame) {}
-};
-class NLayeredFrame final : public NFrameBase {
-public:
-    explicit NLayeredFrame(NScript* script) : NFrameBase(script, FrameKind::LayeredFrame) {}
-};
-class NTrayTool final : public NFrameBase {
-public:
-    explicit NTrayTool(NScript* script) : NFrameBase(script, FrameKind::TrayTool) {}
-};
-class NFullScreen final : public NFrameBase {
-public:
-    explicit NFullScreen(NScript* script) : NFrameBase(script, FrameKind::FullScreen) {}
-};
+using NFrame = NFrameOf<FrameKind::Frame>;
+using NDialog = NFrameOf<FrameKind::Dialog>;
+using NToolFrame = NFrameOf<FrameKind::ToolFrame>;
+using NPopupFrame = NFrameOf<FrameKind::PopupFrame>;
+using NLayeredFrame = NFrameOf<FrameKind::LayeredFrame>;
+using NTrayTool = NFrameOf<FrameKind::TrayTool>;
+using NFullScreen = NFrameOf<FrameKind::FullScreen>;

@@ -10,8 +10,6 @@
 #include "image/file_bytes.h"
 
 namespace {
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 void PutLe16(uint8_t* p, uint32_t v) { p[0] = static_cast<uint8_t>(v); p[1] = static_cast<uint8_t>(v >> 8); }
 void PutLe32(uint8_t* p, uint32_t v) { PutLe16(p, v); PutLe16(p + 2, v >> 16); }
 

@@ -10,6 +10,10 @@
 #include <initializer_list>
 #include <memory>
 
+// Little-endian numbers in file headers.
+inline uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+inline uint32_t Le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+
 // Bytes read in order, from memory or from a file.
 class ByteSource {
 public:

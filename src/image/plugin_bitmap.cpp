@@ -2,9 +2,9 @@
 #include "image/plugin_bitmap.h"
 
 #include "image/bmp_codec.h"
+#include "image/file_bytes.h"
 
 namespace {
-uint32_t Le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 constexpr size_t kInfoHeaderSize = 40;
 }  // namespace
 
@@ -14,7 +14,7 @@ bool ConvertPluginBitmap(const uint8_t* info, size_t infoSize, const uint8_t* bi
     const uint32_t headerSize = Le32(info);
     const int32_t width = static_cast<int32_t>(Le32(info + 4));
     const int32_t height = static_cast<int32_t>(Le32(info + 8));
-    const int bitCount = info[14] | info[15] << 8;
+    const int bitCount = Le16(info + 14);
     const uint32_t compression = Le32(info + 16), used = Le32(info + 32);
     if (compression != 0 || height == 0 || height == INT32_MIN) return false;
     const int32_t rows = height < 0 ? -height : height;

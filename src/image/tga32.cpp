@@ -9,7 +9,6 @@
 #include <new>
 
 namespace {
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 constexpr uint8_t kTrueColour = 2;
 constexpr uint8_t kRunLengthTrueColour = 10;

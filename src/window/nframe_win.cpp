@@ -85,6 +85,13 @@ void CopyText(char* to, size_t size, const std::string& text) {
     to[n] = '\0';
 }
 
+// Adds a field to an event object.
+void Set(const com_var& event, const char* name, const com_var& value) {
+    if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal)) wrap->AddProperty(name, value);
+}
+
+com_var Number(double value) { return com_var(value); }
+
 NOTIFYICONDATAA TrayData(HWND hwnd, DWORD size) {
     NOTIFYICONDATAA data;
     memset(&data, 0, sizeof data);
@@ -230,18 +237,15 @@ void NFrameWin::RemoveTrayIcon() {
     Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
-com_var NFrameWin::NewEvent() {
+com_var NFrameWin::NewEvent(bool modifiers) {
     com_var event = Wrap(new NObject(script_));
-    if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal)) wrap->AddProperty("window", self_);
+    Set(event, "window", self_);
+    if (modifiers) {
+        Set(event, "shiftKey", com_var(GetKeyState(VK_SHIFT) < 0));
+        Set(event, "ctrlKey", com_var(GetKeyState(VK_CONTROL) < 0));
+        Set(event, "altKey", com_var(GetKeyState(VK_MENU) < 0));
+    }
     return event;
-}
-
-void NFrameWin::AddModifiers(const com_var& event) {
-    NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal);
-    if (!wrap) return;
-    wrap->AddProperty("shiftKey", com_var(GetKeyState(VK_SHIFT) < 0));
-    wrap->AddProperty("ctrlKey", com_var(GetKeyState(VK_CONTROL) < 0));
-    wrap->AddProperty("altKey", com_var(GetKeyState(VK_MENU) < 0));
 }
 
 void NFrameWin::FireEvent(const std::string& name, const com_var& event, const std::string& prefix) {
@@ -294,16 +298,12 @@ void NFrameWin::OnPaint() {
 }
 
 LRESULT NFrameWin::OnMouseButton(UINT message, int x, int y) {
-    com_var event = NewEvent();
-    AddModifiers(event);
-    NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal);
-    if (wrap) {
-        wrap->AddProperty("x", com_var(static_cast<double>(x)));
-        wrap->AddProperty("y", com_var(static_cast<double>(y)));
-        wrap->AddProperty("button", com_var(static_cast<double>(ButtonOf(message))));
-    }
+    com_var event = NewEvent(true);
+    Set(event, "x", Number(x));
+    Set(event, "y", Number(y));
+    Set(event, "button", Number(ButtonOf(message)));
     if (IsPress(message)) {
-        if (wrap) wrap->AddProperty("capture", com_var(false));
+        Set(event, "capture", com_var(false));
         FireEvent("onMouseDown", event);
         com_var capture;
         if (hwnd() && GetMemberByName(event, "capture", &capture) && FlagSet(capture)) SetCapture(hwnd());
@@ -327,9 +327,8 @@ void NFrameWin::OnChar(uint8_t byte) {
     }
     if (text.empty()) text.assign(1, static_cast<char>(byte));
     pendingLeadByte_ = 0;
-    com_var event = NewEvent();
-    AddModifiers(event);
-    if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal)) wrap->AddProperty("charCode", com_var(text));
+    com_var event = NewEvent(true);
+    Set(event, "charCode", com_var(text));
     FireEvent("onChar", event);
 }
 
@@ -344,8 +343,7 @@ void NFrameWin::OnDropFiles(HDROP drop) {
     }
     DragFinish(drop);
     com_var event = NewEvent();
-    if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal))
-        wrap->AddProperty("files", ArrayToScript(script_, files));
+    Set(event, "files", ArrayToScript(script_, files));
     FireEvent("onDragDrop", event);
 }
 
@@ -396,7 +394,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE: {
         com_var event = NewEvent();
-        if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal)) wrap->AddProperty("cancel", com_var(false));
+        Set(event, "cancel", com_var(false));
         FireEvent("onClose", event);
         com_var cancel;
         if (GetMemberByName(event, "cancel", &cancel) && FlagSet(cancel)) return 0;
@@ -419,10 +417,8 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP: {
-        com_var event = NewEvent();
-        AddModifiers(event);
-        if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal))
-            wrap->AddProperty("keyCode", com_var(static_cast<double>(wParam)));
+        com_var event = NewEvent(true);
+        Set(event, "keyCode", Number(static_cast<double>(wParam)));
         const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
         FireEvent(down ? "onKeyDown" : "onKeyUp", event);
         // System keys keep their meaning: Alt+F4 still closes.
@@ -436,31 +432,24 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (const MenuRange* range = menu_.FindRange(LOWORD(wParam))) {
             com_var event = NewEvent();
-            if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal)) {
-                wrap->AddProperty("category", com_var(static_cast<double>(range->category)));
-                wrap->AddProperty("index", com_var(static_cast<double>(LOWORD(wParam) - range->firstId)));
-            }
+            Set(event, "category", Number(range->category));
+            Set(event, "index", Number(LOWORD(wParam) - range->firstId));
             const std::string prefix = range->prefix;
             FireEvent("onMenu", event, prefix);
         }
         return 0;
     case WM_TIMER: {
         com_var event = NewEvent();
-        if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal))
-            wrap->AddProperty("id", com_var(static_cast<double>(wParam)));
+        Set(event, "id", Number(static_cast<double>(wParam)));
         FireEvent("onTimer", event);
         return 0;
     }
     case WM_MOUSEMOVE:
     case WM_MOUSEWHEEL: {
-        com_var event = NewEvent();
-        AddModifiers(event);
-        if (NObjectWrap* wrap = NObjectWrap::FromUnknown(event.v.pdispVal)) {
-            wrap->AddProperty("x", com_var(static_cast<double>(static_cast<short>(LOWORD(lParam)))));
-            wrap->AddProperty("y", com_var(static_cast<double>(static_cast<short>(HIWORD(lParam)))));
-            if (message == WM_MOUSEWHEEL)
-                wrap->AddProperty("delta", com_var(static_cast<double>(static_cast<short>(HIWORD(wParam)))));
-        }
+        com_var event = NewEvent(true);
+        Set(event, "x", Number(static_cast<short>(LOWORD(lParam))));
+        Set(event, "y", Number(static_cast<short>(HIWORD(lParam))));
+        if (message == WM_MOUSEWHEEL) Set(event, "delta", Number(static_cast<short>(HIWORD(wParam))));
         FireEvent(message == WM_MOUSEMOVE ? "onMouseMove" : "onMouseWheel", event);
         return 0;
     }

@@ -65,9 +65,9 @@ public:
 private:
     void FireEvent(const std::string& name, const com_var& event, const std::string& prefix);
     void FireEvent(const std::string& name, const com_var& event) { FireEvent(name, event, eventPrefix_); }
-    // A new event object holding the frame as "window".
-    com_var NewEvent();
-    void AddModifiers(const com_var& event);
+    // A new event object holding the frame as "window", and the three key states when
+    // asked for.
+    com_var NewEvent(bool modifiers = false);
     void OnCreate();
     void OnDestroy();
     LRESULT OnMouseButton(UINT message, int x, int y);

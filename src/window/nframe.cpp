@@ -3,7 +3,6 @@
 
 #include "object/nclass.h"
 #include "object/nobject_wrap.h"
-#include "object/text.h"
 
 const MethodInfo<NFrameBase> NFrameBase::methodList[] = {
     {"open", 0, 2, &NFrameBase::Open},
@@ -29,16 +28,6 @@ const PropertyInfo<NFrameBase> NFrameBase::propertyList[] = {
 const MemberTable<PropertyInfo<NFrameBase>> NFrameBase::properties(propertyList);
 
 namespace {
-// The program's file name without folder and extension.
-std::string ProgramBaseName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = FileNamePart(path);
-    const size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
-}
-
 int32_t Truncated(const com_var& value) { return static_cast<int32_t>(value.ToNumber()); }
 }  // namespace
 

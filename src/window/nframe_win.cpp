@@ -12,6 +12,7 @@
 #include "object/com_ptr.h"
 #include "object/dispatch_helpers.h"
 #include "object/nobject_wrap.h"
+#include "window/prompt_text.h"
 
 namespace {
 const FrameKindInfo kKinds[] = {
@@ -370,13 +371,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowCursor(FALSE);
             ShowWindow(hwnd(), SW_RESTORE);
             fullScreen_ = g_displayMode.Change(width_, height_);
-            if (!fullScreen_) {
-                RECT rect;
-                GetWindowRect(hwnd(), &rect);
-                const int x = (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2;
-                const int y = (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-                SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-            }
+            if (!fullScreen_) CentreOnScreen(hwnd());
         }
         return 0;
     case WM_KILLFOCUS:

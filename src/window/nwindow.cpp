@@ -1,6 +1,8 @@
 // NWindow: the class registration, the shared window procedure and the modal loop.
 #include "window/nwindow.h"
 
+#include "object/text.h"
+
 namespace {
 constexpr DWORD kToolLike = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 
@@ -36,6 +38,15 @@ UINT PressOf(UINT message) {
 HINSTANCE ProgramInstance() {
     static const HINSTANCE instance = GetModuleHandleA(nullptr);
     return instance;
+}
+
+std::string ProgramBaseName() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = FileNamePart(path);
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name;
 }
 
 HICON ProgramIcon() {

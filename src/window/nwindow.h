@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class NWindow;
 
 // Takes every message of a window in place of the object's own procedure.
@@ -78,3 +80,5 @@ private:
 HINSTANCE ProgramInstance();
 // The program's window icon "IDR_MAINFRAME", or the platform's application icon.
 HICON ProgramIcon();
+// The program's file name without folder and extension: the default caption.
+std::string ProgramBaseName();

@@ -3,6 +3,7 @@
 
 #include "object/nclass.h"
 #include "object/nobject_wrap.h"
+#include "window/ncontrol.h"
 
 const MethodInfo<NFrameBase> NFrameBase::methodList[] = {
     {"open", 0, 2, &NFrameBase::Open},
@@ -15,6 +16,8 @@ const MethodInfo<NFrameBase> NFrameBase::methodList[] = {
     {"addmenu", 2, 3, &NFrameBase::AddMenu},
     {"popup", 1, 3, &NFrameBase::Popup},
     {"baloon", 1, 2, &NFrameBase::Balloon},
+    {"button", kAnyCount, kAnyCount, &NFrameBase::AddButton},
+    {"editbox", kAnyCount, kAnyCount, &NFrameBase::AddEditBox},
 };
 const MemberTable<MethodInfo<NFrameBase>> NFrameBase::methods(methodList);
 
@@ -164,6 +167,24 @@ HRESULT NFrameBase::Balloon(ArgList& args, com_var&) {
     }
     win_->Balloon(args[0].ToText(), title);
     return S_OK;
+}
+
+HRESULT NFrameBase::AddControl(NControl* made, ArgList& args, com_var& result) {
+    std::unique_ptr<NControl> control(made);
+    com_var unused;
+    NObjectWrap* wrap = control->Create(args, unused);
+    if (!wrap) return DISP_E_TYPEMISMATCH;
+    NControl* added = control.release();  // the wrapper owns it now
+    com_var object(static_cast<IDispatch*>(wrap));
+    if (win_) win_->AddControl(object, added);
+    result = std::move(object);
+    return S_OK;
+}
+
+HRESULT NFrameBase::AddButton(ArgList& args, com_var& result) { return AddControl(new NButton(script()), args, result); }
+
+HRESULT NFrameBase::AddEditBox(ArgList& args, com_var& result) {
+    return AddControl(new NEditBox(script()), args, result);
 }
 
 HRESULT NFrameBase::GetVisible(com_var& value) {

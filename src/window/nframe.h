@@ -8,6 +8,8 @@
 #include "object/member_dispatch.h"
 #include "window/nframe_win.h"
 
+class NControl;
+
 class NFrameBase : public NMembers<NFrameBase> {
 public:
     NFrameBase(NScript* script, FrameKind kind) : NMembers<NFrameBase>(script), kind_(kind) {}
@@ -41,6 +43,11 @@ private:
     HRESULT AddMenu(ArgList& args, com_var& result);
     HRESULT Popup(ArgList& args, com_var& result);
     HRESULT Balloon(ArgList& args, com_var& result);
+    // Creates the control from the arguments and adds it; DISP_E_TYPEMISMATCH when
+    // the control refuses them.
+    HRESULT AddControl(NControl* made, ArgList& args, com_var& result);
+    HRESULT AddButton(ArgList& args, com_var& result);
+    HRESULT AddEditBox(ArgList& args, com_var& result);
     HRESULT GetVisible(com_var& value);
     HRESULT PutVisible(com_var& value);
     HRESULT GetValid(com_var& value);

@@ -12,6 +12,7 @@
 #include "object/com_ptr.h"
 #include "object/dispatch_helpers.h"
 #include "object/nobject_wrap.h"
+#include "window/ncontrol.h"
 #include "window/prompt_text.h"
 
 namespace {
@@ -271,17 +272,24 @@ void NFrameWin::OnCreate() {
     } else {
         DragAcceptFiles(hwnd(), TRUE);
     }
+    for (const Control& c : controls_) c.control->CreateControlWindow(hwnd(), handler_);
     if (statusBarShown_) SetStatusBar(true);
     FireEvent("onOpen", NewEvent());
 }
 
 void NFrameWin::OnDestroy() {
+    for (const Control& c : controls_) c.control->ReleaseControlWindow();
     statusBar_ = nullptr;
     if (kind_ == FrameKind::TrayTool) RemoveTrayIcon();
     if (fullScreen_) {
         g_displayMode.Restore();
         fullScreen_ = false;
     }
+}
+
+void NFrameWin::AddControl(const com_var& object, NControl* control) {
+    controls_.push_back(Control{object, control});
+    if (hwnd()) control->CreateControlWindow(hwnd(), handler_);
 }
 
 void NFrameWin::OnFinalMessage() {
@@ -425,6 +433,14 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnChar(static_cast<uint8_t>(wParam));
         return 0;
     case WM_COMMAND:
+        for (const Control& c : controls_) {
+            if (!c.control->IsCommandFrom(reinterpret_cast<HWND>(lParam))) continue;
+            com_var event = NewEvent();
+            Set(event, "control", c.object);
+            const std::string prefix = c.control->name();
+            FireEvent("onCommand", event, prefix);
+            break;
+        }
         if (const MenuRange* range = menu_.FindRange(LOWORD(wParam))) {
             com_var event = NewEvent();
             Set(event, "category", Number(range->category));

@@ -10,6 +10,7 @@
 #include <stdint.h>
 
 #include <string>
+#include <vector>
 
 #include "object/com_var.h"
 #include "window/nmenu.h"
@@ -17,6 +18,7 @@
 
 class NScript;
 class NImage;
+class NControl;
 
 // The seven frame classes, by number.
 enum class FrameKind : int32_t { Frame, Dialog, ToolFrame, PopupFrame, LayeredFrame, TrayTool, FullScreen };
@@ -55,6 +57,9 @@ public:
     // item's index, or -1.
     int32_t Popup(const POINT* at, const com_var& items);
     void Balloon(const std::string& text, const std::string& title);
+    // Adds a child control (its script object and the control behind it); its window is
+    // made at once when the frame is open, else whenever it opens.
+    void AddControl(const com_var& object, NControl* control);
 
     FrameKind kind() const noexcept { return kind_; }
     const com_var& canvasObject() const noexcept { return canvasObject_; }
@@ -94,5 +99,10 @@ private:
     bool statusBarShown_ = false;
     std::string statusText_;
     NMenu menu_;
+    struct Control {
+        com_var object;
+        NControl* control;  // kept alive by object
+    };
+    std::vector<Control> controls_;
     bool fullScreen_ = false;  // the display mode is changed for this frame
 };

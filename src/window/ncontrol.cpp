@@ -1,0 +1,117 @@
+// NControl, NButton and NEditBox: creation from the script's arguments, the windows,
+// and the data member.
+#include "window/ncontrol.h"
+
+
+#include "object/com_array.h"
+#include "object/dispatch_helpers.h"
+#include "object/nobject_wrap.h"
+#include "window/nwindow.h"
+
+const MethodInfo<NControl> NControl::methodList[] = {
+    {"get", 0, 0, &NControl::Get},
+    {"set", 1, 1, &NControl::Set},
+};
+const MemberTable<MethodInfo<NControl>> NControl::methods(methodList);
+
+const PropertyInfo<NControl> NControl::propertyList[] = {
+    {"data", &NControl::GetData, &NControl::SetData},
+};
+const MemberTable<PropertyInfo<NControl>> NControl::properties(propertyList);
+
+namespace {
+// The rectangle [x, y, w, h] of four numbers; false for anything else.
+bool ReadRect(const com_var& value, RECT* rect) {
+    com_array array;
+    if (!ScriptToArray(value, array) || array.count() != 4) return false;
+    LONG n[4];
+    for (long i = 0; i < 4; ++i) {
+        const com_var item = array.get(i);
+        if (!item.IsNumeric()) return false;
+        const double d = item.ToNumber();
+        if (!(d > -2147483648.0 && d < 2147483648.0)) return false;
+        n[i] = static_cast<LONG>(d);
+    }
+    *rect = RECT{n[0], n[1], n[0] + n[2], n[1] + n[3]};
+    return true;
+}
+
+// Window text with CR LF turned into LF (a lone CR stays), and the way back: every LF
+// gets a CR in front.
+std::string WithoutCr(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    return out;
+}
+
+std::string WithCr(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+}  // namespace
+
+NObjectWrap* NControl::Create(ArgList& args, com_var&) {
+    const size_t n = args.count();
+    if (n < 2 || n > 3 || !ReadRect(args[1], &rect_)) return nullptr;
+    text_ = args[0].ToText();
+    if (n > 2) name_ = args[2].ToText();
+    return new NObjectWrap(this);
+}
+
+HRESULT NControl::GetData(com_var&) { return DISP_E_BADVARTYPE; }
+
+HRESULT NControl::SetData(com_var&) { return DISP_E_BADVARTYPE; }
+
+HRESULT NControl::Set(ArgList& args, com_var&) {
+    com_var value = args[0];
+    return SetData(value);
+}
+
+void NControl::MakeWindow(DWORD exStyle, const char* className, const std::string& text, DWORD style, HWND parent) {
+    hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style, rect_.left, rect_.top, rect_.right - rect_.left,
+                            rect_.bottom - rect_.top, parent, nullptr, ProgramInstance(), nullptr);
+    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+}
+
+void NButton::CreateControlWindow(HWND parent, const com_var&) {
+    MakeWindow(0, "BUTTON", text_, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, parent);
+}
+
+void NEditBox::CreateControlWindow(HWND parent, const com_var&) {
+    MakeWindow(WS_EX_CLIENTEDGE, "EDIT", WithCr(text_), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, parent);
+}
+
+void NEditBox::ReadWindowText() {
+    if (!hwnd()) return;
+    const int length = GetWindowTextLengthA(hwnd());
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(hwnd(), &text[0], length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    text_ = WithoutCr(text);
+}
+
+void NEditBox::ReleaseControlWindow() {
+    ReadWindowText();
+    NControl::ReleaseControlWindow();
+}
+
+HRESULT NEditBox::GetData(com_var& result) {
+    ReadWindowText();
+    result = com_var(text_);
+    return S_OK;
+}
+
+HRESULT NEditBox::SetData(com_var& value) {
+    text_ = value.ToText();
+    if (hwnd()) SetWindowTextA(hwnd(), WithCr(text_).c_str());
+    return S_OK;
+}

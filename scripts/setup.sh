@@ -43,7 +43,7 @@ APT_PACKAGES=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev
   libz-mingw-w64-dev
   # running and driving the programs
-  wine wine64 xvfb xauth imagemagick xdotool tmux
+  wine wine64 xvfb xauth imagemagick xdotool tmux fonts-ipafont-gothic
   # djpeg and cjpeg, the reference decoder and encoder of the JPEG tests
   libjpeg-turbo-progs
   # Wine's X11 driver loads these at run time; they are only recommended

@@ -5,7 +5,6 @@
 #include "globals/frame_rate_timer.h"
 #include "host/nscript.h"
 #include "object/handles.h"
-#include "object/nclass.h"
 #include "object/numeric.h"
 #include "window/nframe.h"
 
@@ -27,14 +26,6 @@ uint32_t TruncatedUnsigned(const com_var& v) { return static_cast<uint32_t>(Trun
 void FlushStreams() {
     fflush(stdout);
     fflush(stderr);
-}
-
-// The owner a waited process disables: frames answer with their window, null while
-// the frame is closed.
-bool FrameOwner(const com_var& value, HWND* window) {
-    const NFrameBase* frame = InstanceOf<NFrameBase>(value);
-    *window = frame ? frame->window() : nullptr;
-    return frame != nullptr;
 }
 
 // Re-enables the owner when the wait ends, unless it was disabled before.

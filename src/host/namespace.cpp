@@ -8,6 +8,7 @@
 #include "globals/encoding.h"
 #include "globals/process.h"
 #include "globals/scan.h"
+#include "globals/user_dialogs.h"
 #include "globals/value_functions.h"
 #include "host/nscript.h"
 #include "image/nimage.h"
@@ -60,6 +61,13 @@ const GlobalInfo kGlobals[] = {
     {"printf", f_printf, nullptr, Engine::Any},
     {"sprintf", f_sprintf, nullptr, Engine::Any},
     {"sscanf", f_sscanf, nullptr, Engine::Any},
+    {"alert", f_alert, nullptr, Engine::Any},
+    {"confirm", f_confirm, nullptr, Engine::Any},
+    {"prompt", f_prompt, nullptr, Engine::Any},
+    {"passwd", f_passwd, nullptr, Engine::Any},
+    {"openDlg", f_openDlg, nullptr, Engine::Any},
+    {"saveDlg", f_saveDlg, nullptr, Engine::Any},
+    {"folderDlg", f_folderDlg, nullptr, Engine::Any},
     {"sleep", f_sleep, nullptr, Engine::Any},
     {"beep", f_beep, nullptr, Engine::Any},
     {"tick", f_tick, nullptr, Engine::Any},

@@ -34,6 +34,12 @@ namespace {
 int32_t Truncated(const com_var& value) { return static_cast<int32_t>(value.ToNumber()); }
 }  // namespace
 
+bool FrameOwner(const com_var& value, HWND* window) {
+    const NFrameBase* frame = InstanceOf<NFrameBase>(value);
+    *window = frame ? frame->window() : nullptr;
+    return frame != nullptr;
+}
+
 NObjectWrap* NFrameBase::Create(ArgList& args, com_var&) {
     const size_t n = args.count();
     if (n < 2 || n > 4 || !args[0].IsNumeric() || !args[1].IsNumeric()) return nullptr;

@@ -75,3 +75,7 @@ using NPopupFrame = NFrameOf<FrameKind::PopupFrame>;
 using NLayeredFrame = NFrameOf<FrameKind::LayeredFrame>;
 using NTrayTool = NFrameOf<FrameKind::TrayTool>;
 using NFullScreen = NFrameOf<FrameKind::FullScreen>;
+
+// Whether value is a frame (of any kind); window gets its window, null while the frame
+// is closed. Functions that take an owner frame as their first argument ask this.
+bool FrameOwner(const com_var& value, HWND* window);

@@ -2,7 +2,7 @@
 // dialog's modal loop: it finds the dialog by class and caption, looks at it and
 // presses OK or Cancel. Covers what prompt and passwd return and show, how the input
 // box sizes itself to its message, confirm and alert, the file and folder choosers
-// cancelled, an owner frame disabled while its dialog is up, and wrong argument counts.
+// cancelled or given a name, an owner frame disabled while its dialog is up, and wrong argument counts.
 var user32 = "user32.dll";
 var FindWindow = new DllFunc(user32, "handle FindWindowA(string, string) stdcall");
 var FindTitle = new DllFunc(user32, "handle FindWindowA(ptr, string) stdcall");
@@ -73,6 +73,8 @@ function drive(what, cls, caption, button, look, show) {
 }
 function field(dialog) { return "field " + shown(itemText(dialog, EDIT)); }
 function typing(text) { return function (dialog) { SetDlgItemText(dialog, EDIT, text); return ""; }; }
+// The file choosers' name field is a combo box, id 0x47C.
+function typingName(name) { return function (dialog) { SetDlgItemText(dialog, 0x47C, name); return ""; }; }
 function passwordChar(dialog) { return "password char " + SendMessage(GetDlgItem(dialog, EDIT), EM_GETPASSWORDCHAR, 0, 0); }
 function ownerState(dialog) {
     return "owned by the frame " + (GetWindow(dialog, GW_OWNER) == frameWindow) + ", frame enabled " + (IsWindowEnabled(frameWindow) != 0);
@@ -113,14 +115,17 @@ function main() {
     drive("confirm over the frame", box, "owned", IDOK, ownerState, function () { return confirm(frame, "Owned?", "owned"); });
     print("frame enabled after: ", IsWindowEnabled(frameWindow) != 0);
 
-    // The input box grows with its message: taller for two lines, wider for a long
-    // line or many tabs, never narrower than 200 pixels, the button and the margins.
+    // The input box grows with its message: taller once the lines need more height
+    // than the two buttons (two lines do not), wider for a long line or many tabs,
+    // never narrower than 200 pixels, the button and the margins.
     var long = "A line much longer than the narrowest input box is wide, to make it wider still";
-    var messages = { short: "Hi", twoLines: "Hi\nthere", long: long, tabs: "x\t\t\t\t\t\t\t\t\t\tx" };
+    var messages = { short: "Hi", twoLines: "Hi\nthere", fourLines: "1\n2\r\n3\n4", long: long,
+                     tabs: "x\t\t\t\t\t\t\t\t\t\tx" };
     for (var name in messages)
         drive("input box for " + name, box, "size " + name, IDCANCEL, measure(name), function () { return prompt(messages[name], "", "size " + name); });
     var s = sizes;
-    print("two lines taller: ", s.twoLines.height > s.short.height, ", as wide: ", s.twoLines.width == s.short.width);
+    print("two lines as tall: ", s.twoLines.height == s.short.height, ", four taller: ", s.fourLines.height > s.short.height,
+          ", as wide: ", s.fourLines.width == s.short.width);
     print("long line wider: ", s.long.width > s.short.width, ", as tall: ", s.long.height == s.short.height);
     print("ten tabs wider: ", s.tabs.width > s.short.width);
     for (var name in s)
@@ -133,9 +138,15 @@ function main() {
     drive("alert", box, "note", IDOK, null, function () { return alert("Done.", "note"); });
     drive("alert without caption", box, "kova", IDOK, null, function () { return alert("Done."); });
 
-    // The choosers, cancelled.
+    // The choosers, cancelled, and given a name relative to the current folder.
     drive("openDlg, cancelled", box, "Open a file", IDCANCEL, null, function () { return openDlg("Open a file"); });
     drive("saveDlg, cancelled", box, "Save a file", IDCANCEL, null, function () { return saveDlg(frame, "Save a file"); });
+    // The folder they start in is the last one chosen: full paths are typed.
+    var here = Script.pwd + "\\window\\";
+    drive("openDlg, a path typed", box, "Open a file", IDOK, typingName(here + "dialogs.js"),
+          function () { return openDlg(frame, "Open a file") == here + "dialogs.js"; });
+    drive("saveDlg, a new path typed", box, "Save a file", IDOK, typingName(here + "new file.txt"),
+          function () { return saveDlg("Save a file") == here + "new file.txt"; });
     drive("folderDlg, cancelled", box, "Pick a folder", IDCANCEL, null, function () { return folderDlg("Where?", "Pick a folder"); });
     drive("folderDlg without arguments, cancelled", box, "kova", IDCANCEL, null, function () { return folderDlg(); });
 

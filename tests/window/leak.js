@@ -64,15 +64,17 @@ var cycles = {
     prompt: function () {
         var FindWindow = new DllFunc(user32, "handle FindWindowA(string, string) stdcall");
         var PostMessage = new DllFunc(user32, "int PostMessageA(handle, uint, ptr, ptr) stdcall");
-        var frame = new Frame(64, 48, "leak test");
+        var frame = new Frame(64, 48, "leak test"), cancelled = false;
         var handler = { onTimer: function () {
             var box = FindWindow("#32770", "leak prompt");
-            if (box) PostMessage(box, 0x0111, 2, 0);  // WM_COMMAND, Cancel
+            if (box && !cancelled) cancelled = PostMessage(box, 0x0111, 2, 0) != 0;  // WM_COMMAND, Cancel
         } };
         return function () {
             frame.open(handler);
             frame.setTimer(1, 10);
-            opened = opened && prompt(frame, "Cancelled at once", "", "leak prompt") === undefined;
+            cancelled = false;
+            var result = prompt(frame, "Cancelled at once", "", "leak prompt");
+            opened = opened && cancelled && result === undefined;
             frame.close();
         };
     }

@@ -98,9 +98,7 @@ function main() {
         ["rect of three", function (m) { dialog[m]("x", [10, 10, 80]); }],
         ["rect of five", function (m) { dialog[m]("x", [1, 2, 3, 4, 5]); }],
         ["rect not an array", function (m) { dialog[m]("x", 10); }],
-        ["rect a string", function (m) { dialog[m]("x", "1,2,3,4"); }],
         ["rect with a word", function (m) { dialog[m]("x", [1, 2, "three", 4]); }],
-        ["one argument", function (m) { dialog[m]("x"); }],
         ["no argument", function (m) { dialog[m](); }],
         ["four arguments", function (m) { dialog[m]("x", [1, 2, 3, 4], "n", 1); }]
     ];
@@ -110,11 +108,9 @@ function main() {
     }
     var members = [
         ["button.data", function () { return ok.data; }],
-        ["button.data = 1", function () { ok.data = 1; }],
         ["button.get()", function () { return ok.get(); }],
         ["button.set(1)", function () { ok.set(1); }],
         ["edit.set()", function () { edit.set(); }],
-        ["edit.set(1, 2)", function () { edit.set(1, 2); }],
         ["edit.get(1)", function () { edit.get(1); }]
     ];
     for (var i = 0; i < members.length; i++) print(members[i][0], ": ", errorOf(members[i][1]));

@@ -154,14 +154,8 @@ function main() {
     var calls = [
         ["alert()", function () { alert(); }],
         ["alert(frame)", function () { alert(frame); }],
-        ["alert(frame, 1, 2, 3)", function () { alert(frame, 1, 2, 3); }],
-        ["confirm()", function () { confirm(); }],
         ["confirm(1, 2, 3)", function () { confirm(1, 2, 3); }],
-        ["prompt()", function () { prompt(); }],
-        ["prompt(frame)", function () { prompt(frame); }],
-        ["prompt(1, 2, 3, 4)", function () { prompt(1, 2, 3, 4); }],
         ["passwd(frame, 1, 2, 3, 4)", function () { passwd(frame, 1, 2, 3, 4); }],
-        ["openDlg(1, 2)", function () { openDlg(1, 2); }],
         ["saveDlg(frame, 1, 2)", function () { saveDlg(frame, 1, 2); }],
         ["folderDlg(1, 2, 3)", function () { folderDlg(1, 2, 3); }]
     ];

@@ -54,6 +54,10 @@ compare() {  # what, expected file, actual file
 if [ -f "$base.mask" ]; then
     sed -e 's/\r$//' -f "$base.mask" "$tmp/out" >"$tmp/masked" && mv "$tmp/masked" "$tmp/out"
 fi
+# NAME.errmask: the same for standard error, for what Wine itself writes there.
+if [ -f "$base.errmask" ]; then
+    sed -e 's/\r$//' -f "$base.errmask" "$tmp/err" >"$tmp/masked" && mv "$tmp/masked" "$tmp/err"
+fi
 compare stdout "$base.out" "$tmp/out"
 compare stderr "$base.err" "$tmp/err"
 # A run that failed without a word of output has been seen, rarely, under the Japanese

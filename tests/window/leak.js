@@ -1,10 +1,10 @@
-// Driven by leak.test.sh: opens and closes a frame with a canvas, a timer and a menu
-// bar many times and prints how far the highest GDI and USER handle place moved.
+// Driven by leak.test.sh: opens and closes a window many times and prints how far the
+// highest GDI and USER handle place moved.
 // Wine answers GetGuiResources with 0, so a leak shows as growth instead: a batch of
 // new brushes or menus takes the freed places first, and each place a cycle kept
 // pushes the batch into one more new, higher place (two for USER handles, whose
 // places are two apart).
-// Arguments: the number of cycles, then "leak" to keep a brush and a menu per cycle.
+// Arguments: the number of cycles, then the kind of window (below).
 var gdi32 = "gdi32.dll", user32 = "user32.dll";
 var CreateSolidBrush = new DllFunc(gdi32, "handle CreateSolidBrush(uint) stdcall");
 var DeleteObject = new DllFunc(gdi32, "int DeleteObject(handle) stdcall");
@@ -31,28 +31,69 @@ function measure() {
              user: highest(CreateMenu, DestroyMenu, 12000) };
 }
 
+// One opening and closing of each kind, by the second argument: a frame with a
+// canvas, a timer and a menu bar ("leak": the same, keeping a brush and a menu each
+// time), a dialog frame with a button and an edit box ("controls"), or the input box
+// of prompt over a frame, cancelled by the frame's timer ("prompt").
+var kept = [], opened = true;
+var cycles = {
+    frame: function () {
+        var frame = new Frame(64, 48, "leak test");
+        frame.addmenu("File", ["Open", "-", "Quit"]);
+        frame.addmenu("Edit", ["Cut"]);
+        return function () {
+            frame.open();
+            opened = opened && frame.valid;
+            frame.setTimer(1, 1000);
+            frame.image.cls(0xFF336699);
+            frame.update();
+            frame.close();
+        };
+    },
+    controls: function () {
+        var frame = new Dialog(160, 80, "leak test");
+        frame.button("OK", [10, 10, 60, 24], "ok_");
+        var edit = frame.editbox("text", [10, 40, 140, 22]);
+        return function () {
+            frame.open();
+            opened = opened && frame.valid;
+            edit.data = "more text";
+            frame.close();
+        };
+    },
+    prompt: function () {
+        var FindWindow = new DllFunc(user32, "handle FindWindowA(string, string) stdcall");
+        var PostMessage = new DllFunc(user32, "int PostMessageA(handle, uint, ptr, ptr) stdcall");
+        var frame = new Frame(64, 48, "leak test"), cancelled = false;
+        var handler = { onTimer: function () {
+            var box = FindWindow("#32770", "leak prompt");
+            if (box && !cancelled) cancelled = PostMessage(box, 0x0111, 2, 0) != 0;  // WM_COMMAND, Cancel
+        } };
+        return function () {
+            frame.open(handler);
+            frame.setTimer(1, 10);
+            cancelled = false;
+            var result = prompt(frame, "Cancelled at once", "", "leak prompt");
+            opened = opened && cancelled && result === undefined;
+            frame.close();
+        };
+    }
+};
+
 function main(args) {
-    var cycles = +args[0], leak = args[1] == "leak";
-    var frame = new Frame(64, 48, "leak test");
-    frame.addmenu("File", ["Open", "-", "Quit"]);
-    frame.addmenu("Edit", ["Cut"]);
-    var kept = [], opened = true;
+    var count = +args[0], kind = args[1] || "frame";
+    var step = cycles[kind == "leak" ? "frame" : kind]();
     var cycle = function () {
-        frame.open();
-        opened = opened && frame.valid;
-        frame.setTimer(1, 1000);
-        frame.image.cls(0xFF336699);
-        frame.update();
-        frame.close();
-        if (leak) kept.push(CreateSolidBrush(0x654321), CreateMenu());
+        step();
+        if (kind == "leak") kept.push(CreateSolidBrush(0x654321), CreateMenu());
     };
     // What the first openings create once (classes, caches) is not a leak.
     for (var i = 0; i < 20; i++) cycle();
     kept = [];
     measure();
     var before = measure();
-    for (var i = 0; i < cycles; i++) cycle();
+    for (var i = 0; i < count; i++) cycle();
     var after = measure();
     // Without a display nothing opens, and nothing would leak.
-    print(opened ? "gdi " + (after.gdi - before.gdi) + " user " + (after.user - before.user) : "the frame did not open");
+    print(opened ? "gdi " + (after.gdi - before.gdi) + " user " + (after.user - before.user) : "the " + kind + " did not open");
 }

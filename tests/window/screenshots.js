@@ -60,12 +60,19 @@ function main(args) {
     layered.image.draw(block(40, 40, 0xFF00FFFF), 40, 0);
     lines.push(place(layered, "shot-layered", 830, 570));
 
+    // A dialog frame with a button and an edit box on the button face.
+    var dialog = new Dialog(160, 70, "shot-controls");
+    dialog.button("OK", [10, 10, 60, 24]);
+    dialog.editbox("", [10, 40, 140, 22]);
+    lines.push(place(dialog, "shot-controls", 660, 650));
+
     sleep(300);
     var ready = new File(args[0], "w");
     for (var i = 0; i < lines.length; i++) ready.print(lines[i]);
     ready.close();
     // Serving messages meanwhile repaints whatever the display asks for.
     for (var waited = 0; (GetFileAttributes(args[1]) >>> 0) == 0xFFFFFFFF && waited < 30000; waited += 50) sleep(50);
+    dialog.close();
     layered.close();
     behind.close();
     tool.close();

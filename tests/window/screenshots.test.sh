@@ -5,7 +5,8 @@
 # where ClientToScreen puts them, to its last one; a pop-up's from its window's
 # corner; a tool frame's button face; through a layered frame's transparent pixels
 # the frame behind it, and its opaque pixels in their colour (half-transparent ones
-# are not blended without a compositor, so none are checked).
+# are not blended without a compositor, so none are checked); a dialog frame's
+# face around its button and edit box, and the edit box white inside.
 #
 # The screenshot is kept as window-screenshots.png in $KOVA_ARTIFACTS, by default the
 # artifacts folder of the build directory (build/x86_64/artifacts).
@@ -80,5 +81,10 @@ check shot-layered 39 39 FF00FF "transparent, last of that half"
 check shot-layered 40 0 00FFFF "opaque"
 check shot-layered 79 39 00FFFF "opaque, last pixel"
 check shot-behind 99 59 FF00FF "the frame behind, beside the layered one"
+check shot-controls 5 5 "$face" "dialog face"
+check shot-controls 159 69 "$face" "dialog face, last pixel"
+check shot-controls 80 20 "$face" "face right of the button"
+check shot-controls 20 30 "$face" "inside the button, clear of its caption"
+check shot-controls 140 50 FFFFFF "inside the edit box"
 [ "$status" = 0 ] || echo "screenshot: $artifacts/window-screenshots.png"
 exit "$status"

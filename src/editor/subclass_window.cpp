@@ -25,18 +25,21 @@ LRESULT CALLBACK FilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     auto* record = static_cast<SubclassRecord*>(GetPropA(window, kPropName));
     if (!record) return 0;
     const UINT original = message;
+    const WNDPROC previous = record->previous;
+    // The filter may destroy the window, and the record with it: the property tells.
+    const auto attached = [&] { return GetPropA(window, kPropName) == record; };
     LRESULT result = 0;
     try {
-        if (record->filter(window, message, wParam, lParam, record->data))
-            result = CallWindowProcA(record->previous, window, message, wParam, lParam);
+        if (record->filter(window, message, wParam, lParam, record->data) && attached())
+            result = CallWindowProcA(previous, window, message, wParam, lParam);
     } catch (...) {
         // Nothing thrown by a filter may reach the platform's code.
     }
     // The window's own WM_DESTROY ends the filtering, whatever the filter made of it:
     // a record left behind would outlive the window.
-    if (original == WM_DESTROY || message == WM_DESTROY) {
+    if ((original == WM_DESTROY || message == WM_DESTROY) && attached()) {
         RemovePropA(window, kPropName);
-        SetProcedure(window, record->previous);
+        SetProcedure(window, previous);
         delete record;
     }
     return result;

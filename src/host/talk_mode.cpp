@@ -28,7 +28,7 @@ void RunTalkMode(NScript& script) {
             continue;
         }
         if (EqualsNoCase(line, ".edit")) {
-            pending = OpenEditor(VersionText);
+            pending = openEditor(VersionText);
             line[0] = '\0';
         }
         if (EqualsNoCase(line, ".cls")) {

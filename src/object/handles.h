@@ -33,6 +33,8 @@ private:
 
 using kernel_handle = unique_handle<HANDLE, CloseHandle>;
 using gdi_bitmap = unique_handle<HBITMAP, DeleteObject>;
+using gdi_font = unique_handle<HFONT, DeleteObject>;
+using gdi_brush = unique_handle<HBRUSH, DeleteObject>;
 using memory_dc = unique_handle<HDC, DeleteDC>;
 
 // An object selected into a device context, selected out again on destruction.

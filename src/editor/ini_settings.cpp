@@ -1,0 +1,80 @@
+// Settings through the platform's private profile functions.
+#include "editor/ini_settings.h"
+
+#include <stdlib.h>
+
+#include "globals/encoding.h"
+
+std::string resolveIniPath(const std::string& name) {
+    char program[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string path(program, length < MAX_PATH ? length : 0);
+    // The folder ends after the last separator; double-byte characters are stepped
+    // over, since a trail byte may look like a backslash.
+    const MultiByteTable& narrow = NarrowTable();
+    auto lastSeparator = [&](const std::string& text) {
+        const uint8_t* b = reinterpret_cast<const uint8_t*>(text.data());
+        size_t found = std::string::npos;
+        for (size_t i = 0; i < text.size();) {
+            if (narrow.IsPair(b, text.size(), i)) {
+                i += 2;
+                continue;
+            }
+            if (b[i] == '\\' || b[i] == '/') found = i;
+            ++i;
+        }
+        return found;
+    };
+    const size_t folderEnd = lastSeparator(path);
+    const std::string folder = folderEnd == std::string::npos ? std::string() : path.substr(0, folderEnd + 1);
+    if (name.empty()) {
+        std::string base = path.substr(folder.size());
+        const size_t dot = base.rfind('.');
+        if (dot != std::string::npos) base.erase(dot);
+        return folder + base + ".ini";
+    }
+    if (lastSeparator(name) == std::string::npos) return folder + name;
+    return name;
+}
+
+std::string readIniString(const std::string& path, const char* key, const std::string& fallback,
+                          const char* section) {
+    std::string buffer(64, '\0');
+    for (;;) {
+        const DWORD got = GetPrivateProfileStringA(section, key, fallback.c_str(), &buffer[0],
+                                                   static_cast<DWORD>(buffer.size()), path.c_str());
+        if (got < buffer.size() - 1) {
+            buffer.resize(got);
+            return buffer;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+int32_t ParseIniDecimal(const std::string& text) { return static_cast<int32_t>(atoi(text.c_str())); }
+
+uint32_t ParseIniHex(const std::string& text) {
+    uint32_t value = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            value = value * 16 + static_cast<uint32_t>(c - '0');
+        } else if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') {
+            value = value * 16 + static_cast<uint32_t>((c | 0x20) - 'a' + 10);
+        }
+    }
+    return value;
+}
+
+int32_t readIniInt(const std::string& path, const char* key, int32_t fallback, const char* section) {
+    const std::string text = readIniString(path, key, std::string(), section);
+    return text.empty() ? fallback : ParseIniDecimal(text);
+}
+
+uint32_t readIniHex(const std::string& path, const char* key, uint32_t fallback, const char* section) {
+    const std::string text = readIniString(path, key, std::string(), section);
+    return text.empty() ? fallback : ParseIniHex(text);
+}
+
+bool writeIniString(const std::string& path, const char* key, const std::string& value, const char* section) {
+    return WritePrivateProfileStringA(section, key, value.c_str(), path.c_str()) != FALSE;
+}

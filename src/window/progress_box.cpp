@@ -75,9 +75,10 @@ std::shared_ptr<ProgressBox> ProgressBox::Open(HWND owner, std::string message, 
     }
     box->thread_.reset(CreateThread(nullptr, 0, ThreadMain, box.get(), 0, nullptr));
     if (!box->thread_) return nullptr;
-    // A thread that ends before its dialog appears could not make it.
-    while (!box->dialog_)
-        if (WaitServingSent(box->thread_.get(), 1)) return box->dialog_ ? box : nullptr;
+    // Not before the box is on the screen with its caption, which WM_INITDIALOG sets
+    // after the dialog's handle; a thread that ends first could not make the box.
+    while (!box->shown_)
+        if (WaitServingSent(box->thread_.get(), 1)) return box->shown_ ? box : nullptr;
     return box;
 }
 
@@ -97,6 +98,7 @@ DWORD WINAPI ProgressBox::ThreadMain(void* param) {
     auto* box = static_cast<ProgressBox*>(param);
     try {
         if (!box->Create()) return 1;
+        box->shown_ = true;
         MSG msg;
         // The dialog's WM_DESTROY posts the WM_QUIT that ends the loop.
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

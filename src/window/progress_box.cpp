@@ -70,6 +70,7 @@ std::shared_ptr<ProgressBox> ProgressBox::Open(HWND owner, std::string message, 
     auto box = std::make_shared<ProgressBox>(owner, std::move(message), std::move(title), mode);
     if (owner) {
         if (!box->Create()) return nullptr;
+        box->shown_ = true;
         box->SetOwnerEnabled(false);
         return box;
     }
@@ -295,7 +296,7 @@ bool ProgressBox::Close() {
         thread_.reset();
     } else {
         SetOwnerEnabled(true);
-        if (owner_) SendMessageA(owner_, kClosedNotice, cancelled_ ? 0 : 1, reinterpret_cast<LPARAM>(this));
+        if (owner_ && shown_) SendMessageA(owner_, kClosedNotice, cancelled_ ? 0 : 1, reinterpret_cast<LPARAM>(this));
     }
     return !cancelled_;
 }

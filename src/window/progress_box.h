@@ -55,7 +55,7 @@ private:
     std::atomic<HWND> dialog_{nullptr};
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> asking_{false};
-    std::atomic<bool> shown_{false};  // the thread has made and shown the dialog
+    std::atomic<bool> shown_{false};  // the dialog has been made and shown
 
     const HWND owner_;  // null: the box runs on thread_
     const std::string title_;

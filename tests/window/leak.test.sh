@@ -6,8 +6,9 @@
 # thread and one over a frame, which leave no thread behind either; the same
 # measurement over 300 cycles that each keep one brush and one menu shows the growth,
 # so the check can fail. USER handle places are two apart, and come from a table that
-# other programs on the same Wine server use as well: hence the margin. About 150 s:
-# each box with a thread of its own costs Wine a display connection.
+# other programs on the same Wine server use as well: hence the margin. About 150 s
+# on an idle machine, the progress boxes a third of it: each box with a thread of its
+# own costs Wine a display connection.
 set -euo pipefail
 root="$(pwd)"
 status=0

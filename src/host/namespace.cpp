@@ -22,6 +22,7 @@
 #include "object/text.h"
 #include "window/colour.h"
 #include "window/nframe.h"
+#include "window/nprogress.h"
 
 const char* const VersionText = "KOVA ver.0.00a";
 
@@ -55,6 +56,7 @@ const GlobalInfo kGlobals[] = {
     {"FullScreen", nullptr, Make<NClass<NFullScreen>>, Engine::Any},
     {"Image", nullptr, Make<NImageClass>, Engine::Any},
     {"File", nullptr, Make<NFileClass>, Engine::Any},
+    {"Progress", nullptr, Make<NClass<NProgress>>, Engine::Any},
     {"DllFunc", nullptr, Make<NClass<NDllFunc>>, Engine::Any},
     {"BinaryBlob", nullptr, Make<NClass<NBinaryBlob>>, Engine::Any},
     {"print", f_print, nullptr, Engine::Any},

@@ -10,6 +10,12 @@ var CreateSolidBrush = new DllFunc(gdi32, "handle CreateSolidBrush(uint) stdcall
 var DeleteObject = new DllFunc(gdi32, "int DeleteObject(handle) stdcall");
 var CreateMenu = new DllFunc(user32, "handle CreateMenu() stdcall");
 var DestroyMenu = new DllFunc(user32, "int DestroyMenu(handle) stdcall");
+var kernel32 = "kernel32.dll";
+var CreateToolhelp32Snapshot = new DllFunc(kernel32, "handle CreateToolhelp32Snapshot(uint, uint) stdcall");
+var Thread32First = new DllFunc(kernel32, "int Thread32First(handle, binary) stdcall");
+var Thread32Next = new DllFunc(kernel32, "int Thread32Next(handle, binary) stdcall");
+var CloseHandle = new DllFunc(kernel32, "int CloseHandle(handle) stdcall");
+var GetCurrentProcessId = new DllFunc(kernel32, "uint GetCurrentProcessId() stdcall");
 
 // The highest place (a handle's low 16 bits; the high ones count reuses) among count
 // new objects. They are freed in reverse, which puts the free lists back in the
@@ -31,10 +37,23 @@ function measure() {
              user: highest(CreateMenu, DestroyMenu, 12000) };
 }
 
+// The threads of this process, from a snapshot of all (THREADENTRY32: its size, a
+// usage count, the thread's and its process's ids, ...).
+function threads() {
+    var snapshot = CreateToolhelp32Snapshot(4, 0), entry = new BinaryBlob(28), count = 0;
+    var self = GetCurrentProcessId();
+    entry.set([28], "uint32");
+    for (var more = Thread32First(snapshot, entry); more; more = Thread32Next(snapshot, entry))
+        if (entry.get("uint32")[3] == self) count++;
+    CloseHandle(snapshot);
+    return count;
+}
+
 // One opening and closing of each kind, by the second argument: a frame with a
 // canvas, a timer and a menu bar ("leak": the same, keeping a brush and a menu each
 // time), a dialog frame with a button and an edit box ("controls"), or the input box
-// of prompt over a frame, cancelled by the frame's timer ("prompt").
+// of prompt over a frame, cancelled by the frame's timer ("prompt"), or a progress
+// box on its own thread and one over a frame ("progress").
 var kept = [], opened = true;
 var cycles = {
     frame: function () {
@@ -77,6 +96,19 @@ var cycles = {
             opened = opened && cancelled && result === undefined;
             frame.close();
         };
+    },
+    progress: function () {
+        var frame = new Frame(64, 48, "leak test"), p = new Progress();
+        return function () {
+            p.open("leak test\ton its own thread", "leak box");
+            opened = opened && p.step(50, "half") === true;
+            p.close();
+            frame.open();
+            p.open(frame, "leak test\tover a frame", "leak box", 1);
+            opened = opened && p.step(50, "half") === true;
+            p.close();
+            frame.close();
+        };
     }
 };
 
@@ -91,9 +123,10 @@ function main(args) {
     for (var i = 0; i < 20; i++) cycle();
     kept = [];
     measure();
-    var before = measure();
+    var before = measure(), threadsBefore = threads();
     for (var i = 0; i < count; i++) cycle();
     var after = measure();
     // Without a display nothing opens, and nothing would leak.
-    print(opened ? "gdi " + (after.gdi - before.gdi) + " user " + (after.user - before.user) : "the " + kind + " did not open");
+    print(opened ? "gdi " + (after.gdi - before.gdi) + " user " + (after.user - before.user) +
+                   " threads " + (threads() - threadsBefore) : "the " + kind + " did not open");
 }

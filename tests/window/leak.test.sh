@@ -2,10 +2,13 @@
 # 1,000 openings and closings of a frame with a canvas, a timer and a menu bar, 500
 # of a dialog frame with a button and an edit box, and 100 of prompt's input box over
 # a frame (cancelled by its timer) leave the GDI and USER handles where they were
-# (leak.js measures by handle growth); the same measurement over 300 cycles that each
-# keep one brush and one menu shows the growth, so the check can fail. USER handle
-# places are two apart, and come from a table that other programs on the same Wine
-# server use as well: hence the margin. About 75 s.
+# (leak.js measures by handle growth), and so do 500 of a progress box on its own
+# thread and one over a frame, which leave no thread behind either; the same
+# measurement over 300 cycles that each keep one brush and one menu shows the growth,
+# so the check can fail. USER handle places are two apart, and come from a table that
+# other programs on the same Wine server use as well: hence the margin. About 150 s
+# on an idle machine, the progress boxes a third of it: each box with a thread of its
+# own costs Wine a display connection.
 set -euo pipefail
 root="$(pwd)"
 status=0
@@ -13,8 +16,8 @@ status=0
 measure() {
     local out
     out="$("$root/kova" tests/window/leak.js "$@" </dev/null 2>&1 | tr -d '\r')"
-    read -r _ gdi _ user <<<"$out"
-    if ! [[ ${gdi:-} =~ ^-?[0-9]+$ && ${user:-} =~ ^-?[0-9]+$ ]]; then
+    read -r _ gdi _ user _ threads <<<"$out"
+    if ! [[ ${gdi:-} =~ ^-?[0-9]+$ && ${user:-} =~ ^-?[0-9]+$ && ${threads:-} =~ ^-?[0-9]+$ ]]; then
         echo "FAIL: leak.js $*: $out"
         exit 1
     fi
@@ -22,12 +25,14 @@ measure() {
 # cycles, kind, what it is: the handles must stay flat
 flat() {
     measure "$1" "$2"
-    echo "$1 cycles of $3: GDI handles grew by $gdi places, USER by $user"
+    echo "$1 cycles of $3: GDI handles grew by $gdi places, USER by $user, threads by $threads"
     if [ "$gdi" -gt 5 ] || [ "$user" -gt 100 ]; then echo "FAIL: handles leak"; status=1; fi
+    if [ "$threads" -gt 2 ]; then echo "FAIL: threads pile up"; status=1; fi
 }
 flat 1000 frame "a frame"
 flat 500 controls "a frame with controls"
 flat 100 prompt "prompt's input box over a frame"
+flat 500 progress "a progress box on its own thread and one over a frame"
 measure 300 leak
 echo "300 cycles keeping a brush and a menu each: GDI handles grew by $gdi places, USER by $user"
 if [ "$gdi" -lt 270 ] || [ "$user" -lt 540 ]; then echo "FAIL: the measurement misses a leak"; status=1; fi

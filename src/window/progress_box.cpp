@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "../../res/resource.h"
+#include "res/resource.h"
 #include "object/text.h"
 #include "window/nwindow.h"
 #include "window/prompt_text.h"

@@ -1,7 +1,6 @@
 // NProgress: the member tables and the arguments of open and step.
 #include "window/nprogress.h"
 
-#include "object/nclass.h"
 #include "object/nobject_wrap.h"
 #include "window/nframe.h"
 #include "window/nwindow.h"
@@ -33,11 +32,7 @@ NObjectWrap* NProgress::Create(ArgList& args, com_var&) {
 HRESULT NProgress::Open(ArgList& args, com_var&) {
     HWND owner = nullptr;
     size_t first = 0;
-    if (!args.empty())
-        if (const NFrameBase* frame = InstanceOf<NFrameBase>(args[0])) {
-            owner = frame->window();
-            first = 1;
-        }
+    if (!args.empty() && FrameOwner(args[0], &owner)) first = 1;
     const size_t n = args.count() - first;
     if (n > 3) return DISP_E_BADPARAMCOUNT;
     auto given = [&](size_t i) { return i < n && !args[first + i].empty(); };

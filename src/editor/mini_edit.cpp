@@ -58,27 +58,6 @@ HMENU BuildMenuBar() {
     return bar;
 }
 
-// Text the edit area shows has CR LF line ends; files and talk mode use LF.
-std::string WithoutCrBeforeLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    return out;
-}
-
-std::string WithCrBeforeLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-        out += text[i];
-    }
-    return out;
-}
-
 struct FileCloser {
     void operator()(FILE* file) const { fclose(file); }
 };
@@ -156,7 +135,7 @@ std::string MiniEdit::Run(const char* title) {
         UpdateWindow(window);
     }
     while (!done_.load(std::memory_order_acquire)) Sleep(1);
-    return run_ ? WithoutCrBeforeLf(text_) : std::string();
+    return run_ ? CrLfToLf(text_) : std::string();
 }
 
 DWORD WINAPI MiniEdit::ThreadMain(void* param) {
@@ -245,17 +224,9 @@ void MiniEdit::SetEditFont(HFONT font, bool redraw) {
     font_.reset(font);  // the font it replaces is deleted
 }
 
-std::string MiniEdit::EditText() const {
-    const int length = GetWindowTextLengthA(edit_);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(edit_, &text[0], length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
-}
-
 void MiniEdit::Dismiss(bool run) {
     run_ = run;
-    if (run) text_ = EditText();
+    if (run) text_ = WindowTextOf(edit_);
     ShowWindow(hwnd(), SW_HIDE);
     done_.store(true, std::memory_order_release);
 }
@@ -360,7 +331,8 @@ void MiniEdit::LoadScript() {
     char piece[1024];
     size_t got;
     while ((got = fread(piece, 1, sizeof piece, file.get())) > 0) text.append(piece, got);
-    SetWindowTextA(edit_, WithCrBeforeLf(text).c_str());
+    // The edit area shows CR LF line ends, whichever the file has.
+    SetWindowTextA(edit_, LfToCrLf(CrLfToLf(text)).c_str());
 }
 
 void MiniEdit::SaveScript() {
@@ -368,7 +340,7 @@ void MiniEdit::SaveScript() {
     if (path.empty()) return;
     unique_file file(fopen(path.c_str(), "w"));
     if (!file) return;
-    const std::string text = WithoutCrBeforeLf(EditText());
+    const std::string text = CrLfToLf(WindowTextOf(edit_));
     fwrite(text.data(), 1, text.size(), file.get());
 }
 

@@ -44,7 +44,6 @@ private:
     void PickBackground();
     void AutoIndent();
     void UpdateIndicator();
-    std::string EditText() const;
 
     std::string iniPath_;
     std::string title_;

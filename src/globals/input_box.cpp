@@ -26,14 +26,6 @@ SIZE ClientSize(HWND window) {
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 // Sizes the box to its message: the message on the left, the buttons to its right,
 // the field underneath across the whole width.
 void LayOut(HWND dialog, const InputBoxData& data) {
@@ -99,7 +91,7 @@ INT_PTR DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            if (data) data->text = WindowText(GetDlgItem(dialog, IDC_INPUTBOX_EDIT));
+            if (data) data->text = WindowTextOf(GetDlgItem(dialog, IDC_INPUTBOX_EDIT));
             EndDialog(dialog, 1);
             return TRUE;
         }

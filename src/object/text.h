@@ -20,6 +20,11 @@ void LowerNarrow(std::string& s);
 // Case-insensitive comparison of single-byte letters, the way _stricmp does it.
 bool EqualsNoCase(const char* a, const char* b);
 
+// Line ends: CR LF pairs become LF (a lone CR stays); LF becomes CR LF (every one, so
+// an existing CR LF becomes CR CR LF).
+std::string CrLfToLf(const std::string& text);
+std::string LfToCrLf(const std::string& text);
+
 // The file-name part of a path: after any drive or share prefix and the last separator.
 std::string FileNamePart(const std::string& path);
 // The drive-and-directory part: everything before the last separator.

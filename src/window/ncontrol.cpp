@@ -6,6 +6,7 @@
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
 #include "object/nobject_wrap.h"
+#include "object/text.h"
 #include "window/nwindow.h"
 
 const MethodInfo<NControl> NControl::methodList[] = {
@@ -36,27 +37,6 @@ bool ReadRect(const com_var& value, RECT* rect) {
     return true;
 }
 
-// Window text with CR LF turned into LF (a lone CR stays), and the way back: every LF
-// gets a CR in front.
-std::string WithoutCr(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    return out;
-}
-
-std::string WithCr(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 }  // namespace
 
 NObjectWrap* NControl::Create(ArgList& args, com_var&) {
@@ -87,16 +67,11 @@ void NButton::CreateControlWindow(HWND parent, const com_var&) {
 }
 
 void NEditBox::CreateControlWindow(HWND parent, const com_var&) {
-    MakeWindow(WS_EX_CLIENTEDGE, "EDIT", WithCr(text_), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, parent);
+    MakeWindow(WS_EX_CLIENTEDGE, "EDIT", LfToCrLf(text_), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, parent);
 }
 
 void NEditBox::ReadWindowText() {
-    if (!hwnd()) return;
-    const int length = GetWindowTextLengthA(hwnd());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(hwnd(), &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    text_ = WithoutCr(text);
+    if (hwnd()) text_ = CrLfToLf(WindowTextOf(hwnd()));
 }
 
 void NEditBox::ReleaseControlWindow() {
@@ -112,6 +87,6 @@ HRESULT NEditBox::GetData(com_var& result) {
 
 HRESULT NEditBox::SetData(com_var& value) {
     text_ = value.ToText();
-    if (hwnd()) SetWindowTextA(hwnd(), WithCr(text_).c_str());
+    if (hwnd()) SetWindowTextA(hwnd(), LfToCrLf(text_).c_str());
     return S_OK;
 }

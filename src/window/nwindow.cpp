@@ -40,6 +40,15 @@ HINSTANCE ProgramInstance() {
     return instance;
 }
 
+std::string WindowTextOf(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(window, &text[0], length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
 std::string ProgramBaseName() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);

@@ -80,5 +80,8 @@ private:
 HINSTANCE ProgramInstance();
 // The program's window icon "IDR_MAINFRAME", or the platform's application icon.
 HICON ProgramIcon();
+// A window's whole text.
+std::string WindowTextOf(HWND window);
+
 // The program's file name without folder and extension: the default caption.
 std::string ProgramBaseName();

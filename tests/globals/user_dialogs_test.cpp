@@ -1,4 +1,5 @@
 // Every user dialog over a frame tells the frame before it opens and after it closes.
+#include <string>
 #include <vector>
 
 #include "editor/subclass_window.h"
@@ -8,6 +9,7 @@
 namespace {
 HWND g_owner;
 std::vector<UINT> g_heard;
+std::wstring g_cancelText;  // the input box's Cancel button, as last seen
 
 bool RecordHostDialogMessages(HWND, UINT& message, WPARAM&, LPARAM&, void*) {
     if (message == WM_HOSTDIALOGOPEN || message == WM_HOSTDIALOGCLOSED) g_heard.push_back(message);
@@ -17,7 +19,11 @@ bool RecordHostDialogMessages(HWND, UINT& message, WPARAM&, LPARAM&, void*) {
 // A thread timer, served by each dialog's own loop: cancels this thread's dialogs.
 void CALLBACK CancelDialogs(HWND, UINT, UINT_PTR, DWORD) {
     for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
-        if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId()) PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+        if (GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId()) continue;
+        wchar_t text[32] = {};
+        if (GetDlgItem(w, 1000)) GetDlgItemTextW(w, IDCANCEL, text, 32);
+        if (text[0]) g_cancelText = text;
+        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
     }
 }
 
@@ -46,5 +52,8 @@ TEST_F(UserDialogsTest, OwnerHearsOfEachDialog) {
     Eval("prompt(owner, 'p')");
     EXPECT_TRUE(g_heard.empty());
     KillTimer(nullptr, timer);
+    // The input box comes from its UTF-16 template: its button keeps its Japanese text
+    // whatever the ANSI code page ("キャンセル", Cancel).
+    EXPECT_EQ(g_cancelText, L"\x30AD\x30E3\x30F3\x30BB\x30EB");
 }
 }  // namespace

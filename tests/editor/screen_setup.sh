@@ -24,6 +24,20 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=":$(cat "$tmp/display")"
 fi
 
+# Wine's desktop belongs to the server's first program: one started without a display
+# (by tests run without DISPLAY) leaves every later program of that server without
+# windows, until the server ends, 30 s after its last program.
+KOVA_ROOT="$root"
+. "$root/scripts/wine-env.sh"
+for desktop in $(pgrep -f 'explorer.exe /desktop' || true); do
+    settings="$(tr '\0' '\n' <"/proc/$desktop/environ" 2>/dev/null)" || continue
+    prefix="$(sed -n 's/^WINEPREFIX=//p' <<<"$settings")"
+    if [ -n "$prefix" ] && [ "$prefix" -ef "$WINEPREFIX" ] && ! grep -q '^DISPLAY=' <<<"$settings"; then
+        echo "waiting for the Wine server, whose desktop has no display, to end"
+        timeout 60 "$KOVA_WINESERVER" -w || true
+    fi
+done
+
 status=0
 fail() { echo "FAIL $*"; status=1; }
 # what, expected, got
@@ -36,6 +50,7 @@ probe() { "$root/kova" tests/editor/editor_probe.js "$@" </dev/null | tr -d '\r'
 click() {
     local l t w h
     read -r _ l t w h <<<"$1"
+    [[ ${h:-} =~ ^[0-9]+$ ]] || { fail "nothing to click: $1"; exit 1; }
     xdotool mousemove $((l + w / 2)) $((t + ${2:-$((h / 2))})) click 1
     sleep 0.1
 }
@@ -75,8 +90,8 @@ say() {
     tmux -L "$sock" send-keys -t "$1" Enter
     [ "${3:-}" = nowait ] || wait_prompt "$1" "$before"
 }
-# Types .edit and waits for the editor.
+# Types .edit (or the command given) and waits for the editor.
 open_editor() {
-    say "$1" .edit nowait
+    say "$1" "${2:-.edit}" nowait
     [ "$(probe shown)" = shown ] || fail "the editor did not show"
 }

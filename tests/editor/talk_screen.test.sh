@@ -29,13 +29,14 @@ same "F5 runs the text as one unit" "$(printf '%s\n' '>.edit' 42 '>')" "$(pane t
 
 program='var y = 6;\r\ny * 7'
 # Cancel, then the frame's close box: no value, and the text stays.
-for how in "$(grep '^cancel' <<<"$places")" "$(grep '^frame' <<<"$places" | awk '{print "close", $2 + $4 - 26, $3, 26, 24}')"; do
-    open_editor talk
+for how in ".EDIT $(grep '^cancel' <<<"$places")" ".Edit $(grep '^frame' <<<"$places" | awk '{print "close", $2 + $4 - 26, $3, 26, 24}')"; do
+    read -r command place <<<"$how"
+    open_editor talk "$command"
     same "the text kept for the next opening" "$program" "$(probe text)"
     before="$(pane talk)"
-    click "$how"
+    click "$place"
     wait_prompt talk "$before"
-    same "${how%% *} hands back nothing" "$(printf '%s\n' '>.edit' '>')" "$(pane talk | tail -n 2)"
+    same "$command, then ${place%% *}, hands back nothing" "$(printf '%s\n' ">$command" '>')" "$(pane talk | tail -n 2)"
 done
 
 open_editor talk

@@ -36,11 +36,11 @@ function place(name, hwnd) {
     return name + " " + r[0] + " " + r[1] + " " + (r[2] - r[0]) + " " + (r[3] - r[1]);
 }
 
-// Waits up to ms for the editor to be shown (or hidden); false when it was not.
-function waitShown(shown, ms) {
-    for (var end = tick() + ms; tick() < end; sleep(5)) {
+// Waits up to 10 s for the editor to show; false when it did not.
+function waitShown() {
+    for (var end = tick() + 10000; tick() < end; sleep(5)) {
         var w = editor();
-        if (w && !!IsWindowVisible(w) == shown) return true;
+        if (w && IsWindowVisible(w)) return true;
     }
     return false;
 }
@@ -49,7 +49,6 @@ var commands = {
     text: function (w) { print(textOf(FindChild(w, 0, "Edit", 0))); },
     indicator: function (w) { print(textOf(FindChild(w, 0, "Static", 0))); },
     post: function (w, id) { PostMessage(w, WM_COMMAND, +id, 0); },
-    close: function (w) { PostMessage(w, WM_CLOSE, 0, 0); },
     // Where the parts are, and the face colour as RRGGBB.
     places: function (w) {
         var face = GetSysColor(15);  // 0x00BBGGRR
@@ -61,7 +60,7 @@ var commands = {
     // the message is sent, so the window is hidden again before the next wait.
     dismiss: function (w, count) {
         for (var i = 0; i < +count; i++) {
-            if (!waitShown(true, 10000)) return print("the editor did not show for opening " + (i + 1));
+            if (!waitShown()) return print("the editor did not show for opening " + (i + 1));
             SendCommand(editor(), i % 2 ? WM_CLOSE : WM_COMMAND, i % 2 ? 0 : CANCEL, 0);
         }
         print("dismissed " + count);
@@ -72,8 +71,7 @@ var commands = {
         for (var end = tick() + 10000, box = 0; !box && tick() < end; sleep(20)) box = FindTitle(0, title);
         print(box ? place("item", GetDlgItem(box, +id)) : "no dialog " + title);
     },
-    shown: function (w, ms) { print(waitShown(true, +ms || 10000) ? "shown" : "not shown"); },
-    hidden: function (w, ms) { print(waitShown(false, +ms || 10000) ? "hidden" : "not hidden"); }
+    shown: function () { print(waitShown() ? "shown" : "not shown"); }
 };
 
 // The highest GDI and USER handle places a batch of new brushes and menus takes:

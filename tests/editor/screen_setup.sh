@@ -6,10 +6,10 @@ set -euo pipefail
 root="$(pwd)"
 artifacts="${KOVA_ARTIFACTS:-$(dirname "${KOVA_EXE:-$root/build/x86_64/kova.exe}")/artifacts}"
 tmp="$(mktemp -d)"
-sock="kova-test-$$"
+sock="$tmp/tmux"
 xvfb=
 cleanup() {
-    tmux -L "$sock" kill-server 2>/dev/null || true
+    tmux -S "$sock" kill-server 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -rf "$tmp"
 }
@@ -64,12 +64,12 @@ fill() {
 start_talk() {
     local name="$1"
     shift
-    tmux -L "$sock" -u new-session -d -s "$name" -x 120 -y 40 \
+    tmux -S "$sock" -u new-session -d -s "$name" -x 120 -y 40 \
         "env $* '$root/kova' -t tests/editor/editor_probe.js; echo \"exit \$?\"; sleep 60"
     wait_prompt "$name"
 }
 # The pane's text without blank lines, nor Wine's own notes from the file dialogs.
-pane() { tmux -L "$sock" capture-pane -p -t "$1" | sed -e '/^$/d' -e '/^wine: /d'; }
+pane() { tmux -S "$sock" capture-pane -p -t "$1" | sed -e '/^$/d' -e '/^wine: /d'; }
 # Waits until the pane's last line is the prompt, and differs from what it was.
 wait_prompt() {
     for _ in $(seq 150); do
@@ -86,8 +86,8 @@ wait_prompt() {
 say() {
     local before
     before="$(pane "$1")"
-    tmux -L "$sock" send-keys -t "$1" -l "$2"
-    tmux -L "$sock" send-keys -t "$1" Enter
+    tmux -S "$sock" send-keys -t "$1" -l "$2"
+    tmux -S "$sock" send-keys -t "$1" Enter
     [ "${3:-}" = nowait ] || wait_prompt "$1" "$before"
 }
 # Types .edit (or the command given) and waits for the editor.

@@ -64,7 +64,7 @@ wait_prompt talk
 
 # 100 openings, left by Cancel and by closing in turn: the lines are typed ahead, and
 # the probe dismisses the editor each time it shows.
-pid="$(pgrep -P "$(tmux -L "$sock" display -p -t talk '#{pane_pid}')" kova.exe)"
+pid="$(pgrep -P "$(tmux -S "$sock" display -p -t talk '#{pane_pid}')" kova.exe)"
 threads="$(ls "/proc/$pid/task" | wc -l)"
 # The handle places after the editor's first openings made what it keeps, measured
 # twice so that the first measurement's own allocations are not counted.
@@ -76,7 +76,7 @@ read -r _ gdi _ user <<<"$(pane talk | sed -n 2p)"
 say talk .cls
 keys=()
 for _ in $(seq 100); do keys+=(.edit Enter); done
-tmux -L "$sock" send-keys -t talk "${keys[@]}"
+tmux -S "$sock" send-keys -t talk "${keys[@]}"
 same "100 openings dismissed" "dismissed 100" "$(probe dismiss 100)"
 say talk .cls
 say talk 'handles()'

@@ -27,12 +27,13 @@ kova_font_substitutes() {
     printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
     printf '"%s"="IPAPGothic"\r\n' 'ＭＳ Ｐゴシック'
     printf '"%s"="IPAGothic"\r\n' 'ＭＳ ゴシック'
+    printf '"%s"="IPAGothic"\r\n' 'MS Gothic'
 }
 
 kova_wine_ready() {
     # A prefix that is set up and has its server running needs nothing more; checking
     # costs one process, where trying to start the server costs several.
-    if [ -f "$WINEPREFIX/.kova-ready" ] && [ -f "$WINEPREFIX/.kova-fonts" ] && kova_wine_running; then
+    if [ -f "$WINEPREFIX/.kova-ready" ] && [ -f "$WINEPREFIX/.kova-fonts-2" ] && kova_wine_running; then
         return 0
     fi
     mkdir -p "$WINEPREFIX"
@@ -52,14 +53,14 @@ kova_wine_ready() {
             "$KOVA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&- || true
             touch "$WINEPREFIX/.kova-ready"
         fi
-        if [ ! -f "$WINEPREFIX/.kova-fonts" ]; then
+        if [ ! -f "$WINEPREFIX/.kova-fonts-2" ]; then
             # The dialogs ask for the Japanese system fonts by name; the IPA fonts
             # (fonts-ipafont-gothic) stand in for them whatever the code page. regedit
             # reads the names from a UTF-16 file, untouched by the command line's
             # character set.
             kova_font_substitutes | iconv -f UTF-8 -t UTF-16 >"$WINEPREFIX/drive_c/kova-fonts.reg"
             "$KOVA_WINE" regedit /s 'C:\kova-fonts.reg' </dev/null >/dev/null 2>&1 9>&- || true
-            touch "$WINEPREFIX/.kova-fonts"
+            touch "$WINEPREFIX/.kova-fonts-2"
         fi
     ) 9>"$WINEPREFIX.lock"
 }

@@ -20,8 +20,15 @@ const int kDefaultFontSize = 13;
 // Private message: destroy the window on its own thread (the editor is going away).
 const UINT WM_EDITORQUIT = WM_APP + 1;
 
-// "ＭＳ ゴシック" in the narrow character set.
-std::string DefaultFace() { return ToNarrow(L"\xFF2D\xFF33 \x30B4\x30B7\x30C3\x30AF"); }
+// "ＭＳ ゴシック" in the narrow character set; where that cannot spell it, the same
+// face by its English name.
+std::string DefaultFace() {
+    BOOL lossy = FALSE;
+    char face[LF_FACESIZE * 2] = {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, L"\xFF2D\xFF33 \x30B4\x30B7\x30C3\x30AF", -1, face, sizeof face,
+                                      nullptr, &lossy);
+    return n > 0 && !lossy ? std::string(face) : std::string("MS Gothic");
+}
 
 HMENU BuildMenuBar() {
     struct Item {

@@ -1,49 +1,13 @@
-# Sourced by the editor's screen tests: a display (the harness's, or an Xvfb of the
-# test's own on a free number), a tmux server of its own, and a private copy of
-# kova.exe, so that the medit.ini the editor writes beside it starts absent and is
-# thrown away afterwards. Everything started here is ended on exit.
-set -euo pipefail
-root="$(pwd)"
-artifacts="${KOVA_ARTIFACTS:-$(dirname "${KOVA_EXE:-$root/build/x86_64/kova.exe}")/artifacts}"
-tmp="$(mktemp -d)"
+# Sourced by the editor's screen tests, on top of tests/screen_lib.sh: a tmux server of
+# the test's own, and a private copy of kova.exe, so that the medit.ini the editor
+# writes beside it starts absent and is thrown away afterwards.
+. tests/screen_lib.sh
 sock="$tmp/tmux"
-xvfb=
-cleanup() {
-    tmux -S "$sock" kill-server 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+on_exit() { tmux -S "$sock" kill-server 2>/dev/null; }
 cp "${KOVA_EXE:-$root/build/x86_64/kova.exe}" "$tmp/kova.exe"
 export KOVA_EXE="$tmp/kova.exe"
 ini="$tmp/medit.ini"
-if [ -z "${DISPLAY:-}" ]; then
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$tmp/display")"
-fi
 
-# Wine's desktop belongs to the server's first program: one started without a display
-# (by tests run without DISPLAY) leaves every later program of that server without
-# windows, until the server ends, 30 s after its last program.
-KOVA_ROOT="$root"
-. "$root/scripts/wine-env.sh"
-for desktop in $(pgrep -f 'explorer.exe /desktop' || true); do
-    settings="$(tr '\0' '\n' <"/proc/$desktop/environ" 2>/dev/null)" || continue
-    prefix="$(sed -n 's/^WINEPREFIX=//p' <<<"$settings")"
-    if [ -n "$prefix" ] && [ "$prefix" -ef "$WINEPREFIX" ] && ! grep -q '^DISPLAY=' <<<"$settings"; then
-        echo "waiting for the Wine server, whose desktop has no display, to end"
-        timeout 60 "$KOVA_WINESERVER" -w || true
-    fi
-done
-
-status=0
-fail() { echo "FAIL $*"; status=1; }
-# what, expected, got
-same() {
-    if [ "$2" = "$3" ]; then echo "ok   $1"; else fail "$1: expected [$2], got [$3]"; fi
-}
 probe() { "$root/kova" tests/editor/editor_probe.js "$@" </dev/null | tr -d '\r'; }
 # Clicks the middle of a place that probe printed ("name left top width height"), or
 # dy pixels below its top when given.

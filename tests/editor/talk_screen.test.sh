@@ -64,8 +64,8 @@ wait_prompt talk
 
 # 100 openings, left by Cancel and by closing in turn: the lines are typed ahead, and
 # the probe dismisses the editor each time it shows.
-pid="$(pgrep -P "$(tmux -S "$sock" display -p -t talk '#{pane_pid}')" kova.exe)"
-threads="$(ls "/proc/$pid/task" | wc -l)"
+talk_pid="$(pgrep -P "$(tmux -S "$sock" display -p -t talk '#{pane_pid}')" kova.exe)"
+threads="$(ls "/proc/$talk_pid/task" | wc -l)"
 # The handle places after the editor's first openings made what it keeps, measured
 # twice so that the first measurement's own allocations are not counted.
 say talk .cls
@@ -81,11 +81,11 @@ same "100 openings dismissed" "dismissed 100" "$(probe dismiss 100)"
 say talk .cls
 say talk 'handles()'
 read -r _ gdi2 _ user2 <<<"$(pane talk | sed -n 2p)"
-echo "100 openings: threads $threads -> $(ls "/proc/$pid/task" | wc -l), GDI places grew by $((gdi2 - gdi)), USER by $((user2 - user))"
-same "threads after 100 openings" "$threads" "$(ls "/proc/$pid/task" | wc -l)"
+echo "100 openings: threads $threads -> $(ls "/proc/$talk_pid/task" | wc -l), GDI places grew by $((gdi2 - gdi)), USER by $((user2 - user))"
+same "threads after 100 openings" "$threads" "$(ls "/proc/$talk_pid/task" | wc -l)"
 [ $((gdi2 - gdi)) -le 5 ] && [ $((user2 - user)) -le 50 ] || fail "handles leak"
 
 say talk .quit nowait
 for _ in $(seq 50); do pane talk | grep -q '^exit' && break; sleep 0.1; done
 same ".quit ends with code 0" "exit 0" "$(pane talk | tail -n 1)"
-exit "$status"
+finish

@@ -10,9 +10,6 @@
 namespace {
 constexpr char kPropName[] = "SimpleButtonProp";
 
-using gdi_pen = unique_handle<HPEN, DeleteObject>;
-using gdi_brush = unique_handle<HBRUSH, DeleteObject>;
-
 // A button's state, from WM_CREATE to WM_DESTROY.
 struct BtnInfo {
     bool pressed = false;   // a press is in progress
@@ -64,14 +61,10 @@ void Draw(HWND button, HDC dc, const BtnInfo& info) {
 }
 
 void Paint(HWND button, const BtnInfo& info) {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(button, &ps);
-    if (!dc) return;
-    {
-        const dc_selection font(dc, GetStockObject(DEFAULT_GUI_FONT));
-        Draw(button, dc, info);
-    }
-    EndPaint(button, &ps);
+    const window_paint paint(button);
+    if (!paint.dc()) return;
+    const dc_selection font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    Draw(button, paint.dc(), info);
 }
 
 void Press(HWND button, BtnInfo& info) {

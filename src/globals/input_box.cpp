@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "object/handles.h"
 #include "res/resource.h"
 #include "window/nwindow.h"
 #include "window/prompt_text.h"
@@ -33,11 +34,9 @@ void LayOut(HWND dialog, const InputBoxData& data) {
     HWND cancel = GetDlgItem(dialog, IDCANCEL);
     HWND edit = GetDlgItem(dialog, IDC_INPUTBOX_EDIT);
     SIZE message = {};
-    if (HDC dc = GetDC(dialog)) {
-        HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        message = MeasurePromptText(dc, data.prompt);
-        SelectObject(dc, old);
-        ReleaseDC(dialog, dc);
+    if (const window_dc dc(dialog); dc.get()) {
+        const dc_selection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+        message = MeasurePromptText(dc.get(), data.prompt);
     }
     const SIZE button = ClientSize(ok);
     const int editHeight = ClientSize(edit).cy;
@@ -69,14 +68,11 @@ void OnInitDialog(HWND dialog, InputBoxData& data) {
 }
 
 void OnPaint(HWND dialog, const InputBoxData& data) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog, &paint);
-    if (!dc) return;
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    DrawPromptText(dc, 8, 10, data.prompt);
-    SelectObject(dc, old);
-    EndPaint(dialog, &paint);
+    const window_paint paint(dialog);
+    if (!paint.dc()) return;
+    SetBkMode(paint.dc(), TRANSPARENT);
+    const dc_selection font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    DrawPromptText(paint.dc(), 8, 10, data.prompt);
 }
 
 INT_PTR DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

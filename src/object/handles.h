@@ -35,6 +35,7 @@ using kernel_handle = unique_handle<HANDLE, CloseHandle>;
 using gdi_bitmap = unique_handle<HBITMAP, DeleteObject>;
 using gdi_font = unique_handle<HFONT, DeleteObject>;
 using gdi_brush = unique_handle<HBRUSH, DeleteObject>;
+using gdi_pen = unique_handle<HPEN, DeleteObject>;
 using memory_dc = unique_handle<HDC, DeleteDC>;
 
 // An object selected into a device context, selected out again on destruction.
@@ -67,15 +68,32 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
-// The screen's device context for the length of a scope.
-class screen_dc {
+// A window's device context (the screen's for no window) for the length of a scope.
+class window_dc {
 public:
-    screen_dc() noexcept : dc_(GetDC(nullptr)) {}
-    screen_dc(const screen_dc&) = delete;
-    screen_dc& operator=(const screen_dc&) = delete;
-    ~screen_dc() { if (dc_) ReleaseDC(nullptr, dc_); }
+    explicit window_dc(HWND window = nullptr) noexcept : window_(window), dc_(GetDC(window)) {}
+    window_dc(const window_dc&) = delete;
+    window_dc& operator=(const window_dc&) = delete;
+    ~window_dc() { if (dc_) ReleaseDC(window_, dc_); }
     HDC get() const noexcept { return dc_; }
 
 private:
+    HWND window_;
+    HDC dc_;
+};
+using screen_dc = window_dc;
+
+// Painting a window from WM_PAINT: BeginPaint now, EndPaint at the end of the scope.
+class window_paint {
+public:
+    explicit window_paint(HWND window) noexcept : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    window_paint(const window_paint&) = delete;
+    window_paint& operator=(const window_paint&) = delete;
+    ~window_paint() { EndPaint(window_, &paint_); }
+    HDC dc() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
     HDC dc_;
 };

@@ -11,6 +11,7 @@
 #include "object/com_array.h"
 #include "object/com_ptr.h"
 #include "object/dispatch_helpers.h"
+#include "object/handles.h"
 #include "object/nobject_wrap.h"
 #include "window/ncontrol.h"
 #include "window/prompt_text.h"
@@ -300,10 +301,8 @@ void NFrameWin::OnFinalMessage() {
 }
 
 void NFrameWin::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
-    if (dc && canvas_) canvas_->buffer().paintTo(dc, 0, 0, 255);
-    EndPaint(hwnd(), &paint);
+    const window_paint paint(hwnd());
+    if (paint.dc() && canvas_) canvas_->buffer().paintTo(paint.dc(), 0, 0, 255);
 }
 
 LRESULT NFrameWin::OnMouseButton(UINT message, int x, int y) {

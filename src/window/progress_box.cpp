@@ -35,20 +35,6 @@ WPARAM Tenths(double percent) {
     return tenths >= 1000 ? 1000 : static_cast<WPARAM>(tenths);
 }
 
-class window_paint {
-public:
-    explicit window_paint(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
-    window_paint(const window_paint&) = delete;
-    window_paint& operator=(const window_paint&) = delete;
-    ~window_paint() { EndPaint(window_, &paint_); }
-    HDC dc() const { return dc_; }
-
-private:
-    HWND window_;
-    PAINTSTRUCT paint_ = {};
-    HDC dc_;
-};
-
 SIZE WindowSize(HWND window) {
     RECT rect = {};
     GetWindowRect(window, &rect);

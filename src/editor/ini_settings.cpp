@@ -3,38 +3,17 @@
 
 #include <stdlib.h>
 
-#include "globals/encoding.h"
+#include "object/text.h"
+#include "window/nwindow.h"
 
 std::string resolveIniPath(const std::string& name) {
     char program[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string path(program, length < MAX_PATH ? length : 0);
-    // The folder ends after the last separator; double-byte characters are stepped
-    // over, since a trail byte may look like a backslash.
-    const MultiByteTable& narrow = NarrowTable();
-    auto lastSeparator = [&](const std::string& text) {
-        const uint8_t* b = reinterpret_cast<const uint8_t*>(text.data());
-        size_t found = std::string::npos;
-        for (size_t i = 0; i < text.size();) {
-            if (narrow.IsPair(b, text.size(), i)) {
-                i += 2;
-                continue;
-            }
-            if (b[i] == '\\' || b[i] == '/') found = i;
-            ++i;
-        }
-        return found;
-    };
-    const size_t folderEnd = lastSeparator(path);
-    const std::string folder = folderEnd == std::string::npos ? std::string() : path.substr(0, folderEnd + 1);
-    if (name.empty()) {
-        std::string base = path.substr(folder.size());
-        const size_t dot = base.rfind('.');
-        if (dot != std::string::npos) base.erase(dot);
-        return folder + base + ".ini";
-    }
-    if (lastSeparator(name) == std::string::npos) return folder + name;
-    return name;
+    const std::string path(program, length < MAX_PATH ? length : 0);
+    // The folder with its final separator.
+    const std::string folder = path.substr(0, path.size() - FileNamePart(path).size());
+    if (name.empty()) return folder + ProgramBaseName() + ".ini";
+    return FileNamePart(name) == name ? folder + name : name;
 }
 
 std::string readIniString(const std::string& path, const char* key, const std::string& fallback,

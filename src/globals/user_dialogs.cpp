@@ -5,6 +5,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <memory>
+
 #include "globals/input_box.h"
 #include "object/com_ptr.h"
 #include "object/text.h"
@@ -122,11 +124,12 @@ bool FolderDialog(HWND owner, const std::wstring& prompt, const std::string& cap
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     info.lpfn = FolderDialogCallback;
     info.lParam = reinterpret_cast<LPARAM>(&setup);
-    LPITEMIDLIST chosen = SHBrowseForFolderW(&info);
+    // The item list is the shell allocator's to free.
+    const auto free = [&allocator](ITEMIDLIST* list) { allocator->Free(list); };
+    const std::unique_ptr<ITEMIDLIST, decltype(free)> chosen(SHBrowseForFolderW(&info), free);
     if (!chosen) return false;
     wchar_t wide[MAX_PATH] = {};
-    *path = SHGetPathFromIDListW(chosen, wide) ? ToNarrow(wide) : std::string();
-    allocator->Free(chosen);
+    *path = SHGetPathFromIDListW(chosen.get(), wide) ? ToNarrow(wide) : std::string();
     return true;
 }
 }  // namespace

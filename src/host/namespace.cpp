@@ -1,6 +1,8 @@
 // Registration of the global namespace, in the order scripts see it enumerated.
 #include "host/namespace.h"
 
+#include "com/dotnet_host.h"
+#include "com/ncom_support.h"
 #include "data/nbinary_blob.h"
 #include "data/ndllfunc.h"
 #include "data/nfile.h"
@@ -41,12 +43,14 @@ template <class T>
 NObject* Make(NScript* script) {
     return new T(script);
 }
+HRESULT f_CreateDotNet(NScript*, ArgList& args, com_var& result) { return CreateDotNetObject(args, result); }
 NObject* MakeStdin(NScript* script) { return new NFile(script, stdin); }
 NObject* MakeStdout(NScript* script) { return new NFile(script, stdout); }
 NObject* MakeStderr(NScript* script) { return new NFile(script, stderr); }
 
 // Global names in registration order, each added to the global object and to Script.
 const GlobalInfo kGlobals[] = {
+    {"COM", nullptr, Make<NComSupport>, Engine::Any},
     {"Frame", nullptr, Make<NClass<NFrame>>, Engine::Any},
     {"Dialog", nullptr, Make<NClass<NDialog>>, Engine::Any},
     {"ToolFrame", nullptr, Make<NClass<NToolFrame>>, Engine::Any},
@@ -59,6 +63,7 @@ const GlobalInfo kGlobals[] = {
     {"Progress", nullptr, Make<NClass<NProgress>>, Engine::Any},
     {"DllFunc", nullptr, Make<NClass<NDllFunc>>, Engine::Any},
     {"BinaryBlob", nullptr, Make<NClass<NBinaryBlob>>, Engine::Any},
+    {"CreateDotNet", f_CreateDotNet, nullptr, Engine::Any},
     {"print", f_print, nullptr, Engine::Any},
     {"printf", f_printf, nullptr, Engine::Any},
     {"sprintf", f_sprintf, nullptr, Engine::Any},

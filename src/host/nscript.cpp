@@ -1,6 +1,7 @@
 // NScript: engine creation, named items, file loading and calls into the script.
 #include "host/nscript.h"
 
+#include "com/busy_retry.h"
 #include "globals/console_writer.h"
 #include "host/nscript_site.h"
 #include "host/source_file_table.h"
@@ -139,16 +140,17 @@ bool NScript::InvokeByName(const std::string& name, DISPPARAMS* params, VARIANT*
 
 IDispatch* NScript::GetScriptObject(const std::string& name) {
     if (!dispatch_ || name.empty()) return nullptr;
-    DISPID id = DISPID_UNKNOWN;
     com_var value;
-    if (FAILED(NameToId(dispatch_.get(), name, &id)) ||
-        FAILED(InvokeWith(dispatch_.get(), id, DISPATCH_PROPERTYGET, nullptr, &value)))
+    // Read as a property only: with the method flag too, the engine calls a variable
+    // that holds a function (Array, say) instead of giving the function.
+    if (FAILED(InvokeByNameRetrying(dispatch_.get(), name, DISPATCH_PROPERTYGET, nullptr, &value)))
         return nullptr;
     return value.ToDispatch();
 }
 
 void NScript::Close() {
-    // Event sinks are disconnected here once COM events exist.
+    // No event may reach the engine once it closes.
+    sinks_.Clear();
     global_.reset();
     dispatch_.reset();
     if (engine_) engine_->Close();

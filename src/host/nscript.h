@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "com/nsink_list.h"
 #include "host/nscript_site.h"
 #include "object/arg_list.h"
 #include "object/com_ptr.h"
@@ -38,6 +39,8 @@ public:
     void Close();
 
     bool caseSensitive() const noexcept { return caseSensitive_; }
+    // The script's event connections, ended by Close.
+    NSinkList& sinks() noexcept { return sinks_; }
     // The engine's global object (no reference taken), or null when closed.
     IDispatchEx* globalObject() const noexcept { return global_.get(); }
     bool open() const noexcept { return site_ && engine_ && parser_ && dispatch_; }
@@ -50,5 +53,6 @@ private:
     com_ptr<IDispatch> dispatch_;
     com_ptr<IDispatchEx> global_;  // the same object, for forwarding
     com_ptr<NScriptSite> site_;
+    NSinkList sinks_;
     bool caseSensitive_ = true;
 };

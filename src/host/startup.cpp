@@ -4,6 +4,7 @@
 #include "globals/console_writer.h"
 #include "host/command_line.h"
 #include "host/namespace.h"
+#include "com/dotnet_host.h"
 #include "host/nscript.h"
 #include "host/platform.h"
 #include "host/talk_mode.h"
@@ -104,6 +105,7 @@ int RunHost(int argc, const char* const* argv) {
         mainResult.clear();
         script->Close();
         script.reset();
+        StopDotNet();
         g_baseDirectory.clear();
     }
     fflush(stdout);

@@ -1,7 +1,8 @@
-// NControl, NButton and NEditBox: creation from the script's arguments, the windows,
-// and the data member.
+// NControl, NButton, NEditBox and NAxControl: creation from the script's arguments,
+// the windows, and the data member.
 #include "window/ncontrol.h"
 
+#include "host/nscript.h"
 
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
@@ -56,10 +57,11 @@ HRESULT NControl::Set(ArgList& args, com_var&) {
     return SetData(value);
 }
 
-void NControl::MakeWindow(DWORD exStyle, const char* className, const std::string& text, DWORD style, HWND parent) {
+void NControl::MakeWindow(DWORD exStyle, const char* className, const std::string& text, DWORD style, HWND parent,
+                          bool guiFont) {
     hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style, rect_.left, rect_.top, rect_.right - rect_.left,
                             rect_.bottom - rect_.top, parent, nullptr, ProgramInstance(), nullptr);
-    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    if (hwnd_ && guiFont) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
 }
 
 void NButton::CreateControlWindow(HWND parent, const com_var&) {
@@ -90,3 +92,52 @@ HRESULT NEditBox::SetData(com_var& value) {
     if (hwnd()) SetWindowTextA(hwnd(), LfToCrLf(text_).c_str());
     return S_OK;
 }
+
+namespace {
+// The control hosted by a container window, as a new reference: the container answers
+// its registered message with the control (no reference added); the platform's
+// container library also offers a function for it, which answers where the message
+// does not.
+com_ptr<IUnknown> HostedControl(HWND host) {
+    static const UINT getControl = RegisterWindowMessageA("WM_ATLGETCONTROL");
+    com_ptr<IUnknown> control = com_ptr<IUnknown>::share(
+        reinterpret_cast<IUnknown*>(SendMessageA(host, getControl, 0, 0)));
+    if (control) return control;
+    using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+    static const GetControlFn getControlFn = [] {
+        HMODULE atl = GetModuleHandleA("atl.dll");
+        return atl ? reinterpret_cast<GetControlFn>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")))
+                   : nullptr;
+    }();
+    if (getControlFn && FAILED(getControlFn(host, control.put()))) control.reset();
+    return control;
+}
+}  // namespace
+
+void NAxControl::CreateControlWindow(HWND parent, const com_var& handler) {
+    handler_ = handler;
+    MakeWindow(0, "AtlAxWin", text_, WS_CHILD | WS_VISIBLE, parent, false);
+    if (name().empty() || !hwnd()) return;
+    com_ptr<IUnknown> control = HostedControl(hwnd());
+    com_ptr<IDispatch> dispatch = control.query<IDispatch>(IID_IDispatch);
+    if (!dispatch) return;
+    com_ptr<IDispatch> target = com_ptr<IDispatch>::adopt(handler_.ToDispatch());
+    if (script()->sinks().Attach(script(), dispatch.get(), name(), target.get())) connected_ = std::move(dispatch);
+}
+
+void NAxControl::ReleaseControlWindow() {
+    handler_.clear();
+    if (connected_) script()->sinks().Detach(connected_.get());
+    connected_.reset();
+    NControl::ReleaseControlWindow();
+}
+
+HRESULT NAxControl::GetData(com_var& result) {
+    if (!hwnd()) return S_OK;
+    com_ptr<IUnknown> control = HostedControl(hwnd());
+    com_ptr<IDispatch> dispatch = control.query<IDispatch>(IID_IDispatch);
+    if (dispatch) result = com_var(dispatch.get());
+    return S_OK;
+}
+
+HRESULT NAxControl::SetData(com_var&) { return DISP_E_MEMBERNOTFOUND; }

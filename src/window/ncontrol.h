@@ -1,4 +1,4 @@
-// NControl: a child control of a frame (push button or edit box). The object outlives
+// NControl: a child control of a frame (push button, edit box or ActiveX control). The object outlives
 // its window: the frame makes the window when it opens and lets it go when it closes,
 // any number of times, and the control keeps its text in between.
 #pragma once
@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "object/com_ptr.h"
 #include "object/member_dispatch.h"
 
 class NControl : public NMembers<NControl> {
@@ -35,8 +36,9 @@ public:
 
 protected:
     // A child window of the control's class and styles at the control's place, with id 0
-    // and the default GUI font.
-    void MakeWindow(DWORD exStyle, const char* className, const std::string& text, DWORD style, HWND parent);
+    // and, when asked, the default GUI font.
+    void MakeWindow(DWORD exStyle, const char* className, const std::string& text, DWORD style, HWND parent,
+                    bool guiFont = true);
 
     std::string text_;
 
@@ -66,4 +68,21 @@ public:
 
 private:
     void ReadWindowText();
+};
+
+// An ActiveX control in the platform's container window ("AtlAxWin"), made from the
+// text (a ProgID or a class id in braces). A named control's events go to the frame's
+// handler object, or to the script's functions name + event name without one.
+class NAxControl final : public NControl {
+public:
+    using NControl::NControl;
+    void CreateControlWindow(HWND parent, const com_var& handler) override;
+    void ReleaseControlWindow() override;
+    // The control's dispatch object; empty while there is no window or no control.
+    HRESULT GetData(com_var& result) override;
+    HRESULT SetData(com_var& value) override;
+
+private:
+    com_var handler_;
+    com_ptr<IDispatch> connected_;  // the control whose events are connected
 };

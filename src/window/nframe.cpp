@@ -18,6 +18,7 @@ const MethodInfo<NFrameBase> NFrameBase::methodList[] = {
     {"baloon", 1, 2, &NFrameBase::Balloon},
     {"button", kAnyCount, kAnyCount, &NFrameBase::AddButton},
     {"editbox", kAnyCount, kAnyCount, &NFrameBase::AddEditBox},
+    {"axctrl", kAnyCount, kAnyCount, &NFrameBase::AddAxControl},
 };
 const MemberTable<MethodInfo<NFrameBase>> NFrameBase::methods(methodList);
 
@@ -188,6 +189,10 @@ HRESULT NFrameBase::AddControl(NControl* made, ArgList& args, com_var& result) {
 }
 
 HRESULT NFrameBase::AddButton(ArgList& args, com_var& result) { return AddControl(new NButton(script()), args, result); }
+
+HRESULT NFrameBase::AddAxControl(ArgList& args, com_var& result) {
+    return AddControl(new NAxControl(script()), args, result);
+}
 
 HRESULT NFrameBase::AddEditBox(ArgList& args, com_var& result) {
     return AddControl(new NEditBox(script()), args, result);

@@ -48,6 +48,7 @@ private:
     HRESULT AddControl(NControl* made, ArgList& args, com_var& result);
     HRESULT AddButton(ArgList& args, com_var& result);
     HRESULT AddEditBox(ArgList& args, com_var& result);
+    HRESULT AddAxControl(ArgList& args, com_var& result);
     HRESULT GetVisible(com_var& value);
     HRESULT PutVisible(com_var& value);
     HRESULT GetValid(com_var& value);

@@ -43,8 +43,8 @@ TEST_F(JScriptTest, HostObjectsRefuseNewMembers) {
                   .ToText(),
               "refused");
     EXPECT_EQ(Eval("(function(){ var n = []; for (var k in Script) n.push(k); return n.join(','); })()").ToText(),
-              "Frame,Dialog,ToolFrame,PopupFrame,LayeredFrame,TrayTool,FullScreen,Image,File,Progress,DllFunc,BinaryBlob,"
-              "print,printf,sprintf,sscanf,sleep,beep,tick,exit,exec,system,startfile,"
+              "COM,Frame,Dialog,ToolFrame,PopupFrame,LayeredFrame,TrayTool,FullScreen,Image,File,Progress,DllFunc,"
+              "BinaryBlob,CreateDotNet,print,printf,sprintf,sscanf,sleep,beep,tick,exit,exec,system,startfile,"
               "process,guid,fps,sync,encode,decode,getch,getche,kbhit,alert,confirm,prompt,passwd,openDlg,saveDlg,folderDlg,rgb,rgba,chr,ord,str,int,uint,cstr,stdin,"
               "stdout,stderr,args,version,pwd");
 }

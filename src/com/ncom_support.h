@@ -1,0 +1,27 @@
+// NComSupport: the script's COM object, which creates and finds automation objects,
+// connects their events and turns their collections into arrays.
+#pragma once
+
+#include "object/member_dispatch.h"
+
+class NComSupport : public NMembers<NComSupport> {
+public:
+    using NMembers<NComSupport>::NMembers;
+
+    static const MethodInfo<NComSupport> methodList[];
+    static const MemberTable<MethodInfo<NComSupport>> methods;
+    static const MemberTable<PropertyInfo<NComSupport>> properties;
+
+private:
+    HRESULT CreateObject(ArgList& args, com_var& result);
+    HRESULT GetObject(ArgList& args, com_var& result);
+    HRESULT DotNet(ArgList& args, com_var& result);
+    HRESULT Attach(ArgList& args, com_var& result);
+    HRESULT Detach(ArgList& args, com_var& result);
+    HRESULT EnumAll(ArgList& args, com_var& result);
+};
+
+// The items of a collection, through its _NewEnum enumerator: a script Array (a
+// variant array under an engine without Array). DISP_E_TYPEMISMATCH when the object
+// gives no enumerator.
+HRESULT EnumerateCollection(NScript* script, IDispatch* collection, com_var& result);

@@ -24,6 +24,7 @@ BSTR CopyText(BSTR text) { return SysAllocStringLen(text, SysStringLen(text)); }
 
 enum EventId : DISPID { kStarted = 1, kTick = 2, kDone = 3 };
 const DISPID kCurrencyId = 8;
+const DISPID kObjectId = 12;
 
 }  // namespace
 
@@ -61,6 +62,13 @@ HRESULT Server::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS*
                        EXCEPINFO* excep, UINT* arg_error) {
     // Wine's type-library dispatch refuses CY parameters and results (E_NOTIMPL).
     if (id == kCurrencyId) return InvokeCurrency(flags, params, result, arg_error);
+    // JScript passes null as VT_NULL, which the type library cannot make an IDispatch
+    // of: it clears Object.
+    if (id == kObjectId && (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) && params &&
+        params->cArgs == 1 && V_VT(&params->rgvarg[0]) == VT_NULL) {
+        object_.reset();
+        return S_OK;
+    }
     return TypeInfoDispatch::Invoke(id, iid, lcid, flags, params, result, excep, arg_error);
 }
 

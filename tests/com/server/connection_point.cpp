@@ -90,22 +90,24 @@ bool ConnectionPoint::Connected(DWORD cookie) const noexcept {
     return false;
 }
 
-void ConnectionPoint::Fire(DISPID id, VARIANT* args, UINT count) {
+HRESULT ConnectionPoint::Fire(DISPID id, const VARIANT* args, UINT count) {
     std::vector<Sink> sinks;
+    std::vector<VARIANT> reversed;
     try {
         sinks = sinks_;
+        // The platform's order: the last argument first.
+        reversed.assign(args, args + count);
     } catch (const std::bad_alloc&) {
-        return;
+        return E_OUTOFMEMORY;
     }
-    com_ptr<ConnectionPoint> self = com_ptr<ConnectionPoint>::share(this);
-    // The platform's order: the last argument first.
-    std::vector<VARIANT> reversed(args, args + count);
     std::reverse(reversed.begin(), reversed.end());
+    com_ptr<ConnectionPoint> self = com_ptr<ConnectionPoint>::share(this);
     for (const Sink& s : sinks) {
         if (!Connected(s.cookie)) continue;
         DISPPARAMS params = {reversed.data(), nullptr, count, 0};
         s.events->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     }
+    return S_OK;
 }
 
 HRESULT ConnectionPoint::Enumerate(IEnumConnectionPoints** out) {

@@ -19,8 +19,9 @@ public:
 
     // Calls the event with the arguments in calling order on every sink connected now,
     // each sink and this object referenced for the duration. A sink disconnected by a
-    // handler meanwhile gets no further call.
-    void Fire(DISPID id, VARIANT* args, UINT count);
+    // handler meanwhile gets no further call. What the sinks answer is not the
+    // caller's concern: only running out of memory fails.
+    HRESULT Fire(DISPID id, const VARIANT* args, UINT count);
     long Connections() const noexcept { return static_cast<long>(sinks_.size()); }
 
     // The container's IConnectionPointContainer methods, for a container of this one.

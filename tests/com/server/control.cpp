@@ -13,6 +13,7 @@ namespace kova_test {
 namespace {
 
 const wchar_t kWindowClass[] = L"KovaTestControl";
+const DISPID kClicked = 1;
 ATOM g_class;
 
 bool EnsureWindowClass(WNDPROC procedure) {
@@ -106,8 +107,7 @@ HRESULT Control::Click(long x, long y) {
     V_I4(&args[0]) = x;
     V_VT(&args[1]) = VT_I4;
     V_I4(&args[1]) = y;
-    events_->Fire(1, args, 2);
-    return S_OK;
+    return events_->Fire(kClicked, args, 2);
 }
 
 HRESULT Control::SetClientSite(IOleClientSite* site) {

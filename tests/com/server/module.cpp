@@ -146,8 +146,11 @@ void UnlockModule() { InterlockedDecrement(&g_locks); }
 
 HRESULT GetTypeInfoOf(REFGUID guid, ITypeInfo** info) {
     if (!g_typelib) {
-        HRESULT hr = LoadOwnTypeLib(&g_typelib);
+        // Apartments on other threads may load it at the same time: one copy is kept.
+        ITypeLib* lib = nullptr;
+        HRESULT hr = LoadOwnTypeLib(&lib);
         if (FAILED(hr)) return hr;
+        if (InterlockedCompareExchangePointer(reinterpret_cast<void**>(&g_typelib), lib, nullptr)) lib->Release();
     }
     return g_typelib->GetTypeInfoOfGuid(guid, info);
 }
@@ -180,10 +183,8 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
 
 STDAPI DllCanUnloadNow() {
     if (LiveObjectCount() != 0 || InterlockedCompareExchange(&g_locks, 0, 0) != 0) return S_FALSE;
-    if (ITypeLib* lib = g_typelib) {
-        g_typelib = nullptr;
+    if (auto* lib = static_cast<ITypeLib*>(InterlockedExchangePointer(reinterpret_cast<void**>(&g_typelib), nullptr)))
         lib->Release();
-    }
     return S_OK;
 }
 

@@ -4,8 +4,10 @@
 
 #include "items.h"
 
+#include <cstring>
+#include <cwchar>
+#include <initializer_list>
 #include <new>
-#include <string>
 
 namespace kova_test {
 
@@ -183,10 +185,11 @@ HRESULT Server::Concat(BSTR a, BSTR b, BSTR* text) {
 HRESULT Server::Fire(long count) {
     // A handler may release the last reference to this object.
     com_ptr<Server> self = com_ptr<Server>::share(this);
-    events_->Fire(kStarted, nullptr, 0);
-    for (long i = 1; i <= count; i++) {
-        const std::wstring text = L"tick " + std::to_wstring(i);
-        bstr_ptr b(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+    HRESULT hr = events_->Fire(kStarted, nullptr, 0);
+    for (long i = 1; i <= count && SUCCEEDED(hr); i++) {
+        wchar_t text[32];
+        swprintf(text, 32, L"tick %ld", i);
+        bstr_ptr b(SysAllocString(text));
         if (!b.get()) return E_OUTOFMEMORY;
         VARIANT args[3];
         V_VT(&args[0]) = VT_I4;
@@ -195,13 +198,13 @@ HRESULT Server::Fire(long count) {
         V_BSTR(&args[1]) = b.get();
         V_VT(&args[2]) = VT_R8;
         V_R8(&args[2]) = i / 2.0;
-        events_->Fire(kTick, args, 3);
+        hr = events_->Fire(kTick, args, 3);
     }
+    if (FAILED(hr)) return hr;
     VARIANT total;
     V_VT(&total) = VT_I4;
     V_I4(&total) = count;
-    events_->Fire(kDone, &total, 1);
-    return S_OK;
+    return events_->Fire(kDone, &total, 1);
 }
 
 HRESULT Server::get_Connections(long* count) {

@@ -18,6 +18,8 @@ words=()
 if [ -f "$base.args" ]; then
     while IFS= read -r w || [ -n "$w" ]; do
         w="${w//\$SCRIPT/$rel}"
+        # The COM test server's Windows path, set by ctest for the tests under com/.
+        w="${w//\$COMDLL/"${KOVA_TEST_COM:-}"}"
         words+=("${w//\$TEMP/Z:$tmp/work}")
     done <"$base.args"
 else

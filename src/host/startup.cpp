@@ -1,10 +1,10 @@
 // Start-up and shutdown in their fixed order; main's numeric result is the exit code.
 #include "host/startup.h"
 
+#include "com/dotnet_host.h"
 #include "globals/console_writer.h"
 #include "host/command_line.h"
 #include "host/namespace.h"
-#include "com/dotnet_host.h"
 #include "host/nscript.h"
 #include "host/platform.h"
 #include "host/talk_mode.h"

@@ -3,7 +3,6 @@
 #include "window/ncontrol.h"
 
 #include "host/nscript.h"
-
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
 #include "object/nobject_wrap.h"
@@ -61,7 +60,8 @@ void NControl::MakeWindow(DWORD exStyle, const char* className, const std::strin
                           bool guiFont) {
     hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), style, rect_.left, rect_.top, rect_.right - rect_.left,
                             rect_.bottom - rect_.top, parent, nullptr, ProgramInstance(), nullptr);
-    if (hwnd_ && guiFont) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    if (hwnd_ && guiFont)
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
 }
 
 void NButton::CreateControlWindow(HWND parent, const com_var&) {
@@ -94,15 +94,15 @@ HRESULT NEditBox::SetData(com_var& value) {
 }
 
 namespace {
-// The control hosted by a container window, as a new reference: the container answers
-// its registered message with the control (no reference added); the platform's
+// The dispatch object of the control in a container window, or null. The container
+// answers its registered message with the control (no reference added); the platform's
 // container library also offers a function for it, which answers where the message
 // does not.
-com_ptr<IUnknown> HostedControl(HWND host) {
+com_ptr<IDispatch> HostedControl(HWND host) {
     static const UINT getControl = RegisterWindowMessageA("WM_ATLGETCONTROL");
     com_ptr<IUnknown> control = com_ptr<IUnknown>::share(
         reinterpret_cast<IUnknown*>(SendMessageA(host, getControl, 0, 0)));
-    if (control) return control;
+    if (control) return control.query<IDispatch>(IID_IDispatch);
     using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
     static const GetControlFn getControlFn = [] {
         HMODULE atl = GetModuleHandleA("atl.dll");
@@ -110,7 +110,7 @@ com_ptr<IUnknown> HostedControl(HWND host) {
                    : nullptr;
     }();
     if (getControlFn && FAILED(getControlFn(host, control.put()))) control.reset();
-    return control;
+    return control.query<IDispatch>(IID_IDispatch);
 }
 }  // namespace
 
@@ -118,8 +118,7 @@ void NAxControl::CreateControlWindow(HWND parent, const com_var& handler) {
     handler_ = handler;
     MakeWindow(0, "AtlAxWin", text_, WS_CHILD | WS_VISIBLE, parent, false);
     if (name().empty() || !hwnd()) return;
-    com_ptr<IUnknown> control = HostedControl(hwnd());
-    com_ptr<IDispatch> dispatch = control.query<IDispatch>(IID_IDispatch);
+    com_ptr<IDispatch> dispatch = HostedControl(hwnd());
     if (!dispatch) return;
     com_ptr<IDispatch> target = com_ptr<IDispatch>::adopt(handler_.ToDispatch());
     if (script()->sinks().Attach(script(), dispatch.get(), name(), target.get())) connected_ = std::move(dispatch);
@@ -134,8 +133,7 @@ void NAxControl::ReleaseControlWindow() {
 
 HRESULT NAxControl::GetData(com_var& result) {
     if (!hwnd()) return S_OK;
-    com_ptr<IUnknown> control = HostedControl(hwnd());
-    com_ptr<IDispatch> dispatch = control.query<IDispatch>(IID_IDispatch);
+    com_ptr<IDispatch> dispatch = HostedControl(hwnd());
     if (dispatch) result = com_var(dispatch.get());
     return S_OK;
 }

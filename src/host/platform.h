@@ -17,9 +17,10 @@ private:
 
 // Readies what only windows and ActiveX controls use: the common control classes and
 // the ActiveX container window class ("AtlAxWin"). Start-up leaves them out, since
-// loading their libraries costs more than the whole of a short script. Call it on the
-// thread of the PlatformServices before creating the first window or hosting the first
-// control, and before the first native call made for a script (the script may create
-// windows of those classes itself), so that no script finds them missing. Calls after
-// the first do nothing; nothing undoes it, the classes stay until the process ends.
+// loading their libraries costs more than the whole of a short script. The window base
+// calls it before every window it creates, the progress box before its dialog, and
+// DllFunc before the first native call made for a script (the script may create
+// windows of those classes itself), so that no window or script finds them missing.
+// Calls after the first do nothing; nothing undoes it, the classes (registered for the
+// whole process) stay until the process ends.
 void EnsureWindowServices();

@@ -1,6 +1,7 @@
 // NWindow: the class registration, the shared window procedure and the modal loop.
 #include "window/nwindow.h"
 
+#include "host/platform.h"
 #include "object/text.h"
 
 namespace {
@@ -106,6 +107,8 @@ bool NWindow::CreateHostWindow(const char* className, HINSTANCE instance, DWORD 
                                DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,
                                MessageHook* hook) {
     if (hwnd_ || !RegisterWindowClass(className, instance)) return false;
+    // The window's controls may be common controls or ActiveX controls.
+    EnsureWindowServices();
     hook_ = hook;
     CreateWindowExA(exStyle, className ? className : kClassName, title, style, x, y, width, height, parent, menu,
                     instance ? instance : ProgramInstance(), this);

@@ -7,8 +7,9 @@
 
 #include <utility>
 
-#include "res/resource.h"
+#include "host/platform.h"
 #include "object/text.h"
+#include "res/resource.h"
 #include "window/nwindow.h"
 #include "window/prompt_text.h"
 
@@ -48,11 +49,7 @@ ProgressBox::ProgressBox(HWND owner, std::string message, std::string title, int
 ProgressBox::~ProgressBox() { Close(); }
 
 std::shared_ptr<ProgressBox> ProgressBox::Open(HWND owner, std::string message, std::string title, int32_t mode) {
-    static const bool controls = [] {
-        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_PROGRESS_CLASS};
-        return InitCommonControlsEx(&classes) != FALSE;
-    }();
-    (void)controls;
+    EnsureWindowServices();  // the bar is a common control
     auto box = std::make_shared<ProgressBox>(owner, std::move(message), std::move(title), mode);
     if (owner) {
         if (!box->Create()) return nullptr;

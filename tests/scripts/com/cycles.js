@@ -4,16 +4,8 @@
 // other. Memory is compared between two halves of the cycles, after a warm-up: a
 // leak grows in both.
 var kernel32 = "kernel32.dll";
-var GetEnvironmentVariable = new DllFunc(kernel32, "uint GetEnvironmentVariableA(string, binary, uint) stdcall");
 var GetCurrentProcess = new DllFunc(kernel32, "handle GetCurrentProcess() stdcall");
 var GetProcessMemoryInfo = new DllFunc(kernel32, "int K32GetProcessMemoryInfo(handle, binary, uint) stdcall");
-
-function environment(name) {
-    var buffer = new BinaryBlob(1024);
-    var n = GetEnvironmentVariable(name, buffer, 1024);
-    return String.fromCharCode.apply(null, buffer.get("byte").slice(0, n));
-}
-var LiveObjects = new DllFunc(environment("KOVA_TEST_COM"), "int LiveObjects() stdcall");
 
 // The process's committed private bytes: PROCESS_MEMORY_COUNTERS holds two 32-bit
 // counts, then 64-bit sizes, the pagefile usage seventh of them.
@@ -38,7 +30,8 @@ function cycles(count) {
     CollectGarbage();
 }
 
-function main() {
+function main(args) {
+    var LiveObjects = new DllFunc(args[0], "int LiveObjects() stdcall");
     cycles(1000);
     var start = privateBytes();
     cycles(4500);

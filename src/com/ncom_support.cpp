@@ -25,8 +25,8 @@ const MemberTable<PropertyInfo<NComSupport>> NComSupport::properties{};
 
 namespace {
 // The class of a ProgID, read in the system code page.
-bool ClassOf(const com_var& progId, CLSID* clsid) {
-    return SUCCEEDED(CLSIDFromProgID(ToWide(progId.ToText()).c_str(), clsid));
+bool ClassOf(const std::string& progId, CLSID* clsid) {
+    return SUCCEEDED(CLSIDFromProgID(ToWide(progId).c_str(), clsid));
 }
 
 // An object's dispatch interface, given as a new reference in result.
@@ -35,6 +35,33 @@ void SetDispatch(IUnknown* object, com_var& result) {
     if (object && SUCCEEDED(object->QueryInterface(IID_IDispatch, dispatch.put_void())) && dispatch)
         result = com_var(dispatch.get());
 }
+
+// The items of a collection, through its _NewEnum enumerator: a script Array (a
+// variant array under an engine without Array). DISP_E_TYPEMISMATCH when the object
+// gives no enumerator.
+HRESULT EnumerateCollection(NScript* script, IDispatch* collection, com_var& result) {
+    // Some collections publish _NewEnum as a method, others as a property.
+    com_var enumerator;
+    if (FAILED(InvokeRetrying(collection, DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr,
+                              &enumerator.v)))
+        return DISP_E_TYPEMISMATCH;
+    com_ptr<IUnknown> object = com_ptr<IUnknown>::adopt(enumerator.ToUnknown());
+    com_ptr<IEnumVARIANT> items = object.query<IEnumVARIANT>(IID_IEnumVARIANT);
+    if (!items) return DISP_E_TYPEMISMATCH;
+    items->Reset();
+    std::vector<com_var> list;
+    for (;;) {
+        com_var item;
+        ULONG fetched = 0;
+        if (items->Next(1, &item.v, &fetched) != S_OK || fetched != 1) break;
+        list.push_back(std::move(item));
+    }
+    com_array array;
+    array.create(static_cast<long>(list.size()));
+    for (size_t i = 0; i < list.size(); ++i) array.set(static_cast<long>(i), list[i]);
+    result = ArrayToScript(script, array);
+    return S_OK;
+}
 }  // namespace
 
 HRESULT NComSupport::CreateObject(ArgList& args, com_var& result) {
@@ -42,7 +69,7 @@ HRESULT NComSupport::CreateObject(ArgList& args, com_var& result) {
     if (events && !args[1].IsString()) return DISP_E_TYPEMISMATCH;
     CLSID clsid;
     com_ptr<IUnknown> object;
-    if (!ClassOf(args[0], &clsid) ||
+    if (!ClassOf(args[0].ToText(), &clsid) ||
         FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
                                 object.put_void())))
         return S_OK;
@@ -57,8 +84,7 @@ HRESULT NComSupport::GetObject(ArgList& args, com_var& result) {
     PrintOutput(stdout, "f_comget : %s\n", progId.c_str());
     CLSID clsid;
     com_ptr<IUnknown> object;
-    if (SUCCEEDED(CLSIDFromProgID(ToWide(progId).c_str(), &clsid)) &&
-        SUCCEEDED(GetActiveObject(clsid, nullptr, object.put())))
+    if (ClassOf(progId, &clsid) && SUCCEEDED(GetActiveObject(clsid, nullptr, object.put())))
         SetDispatch(object.get(), result);
     return S_OK;
 }
@@ -91,28 +117,4 @@ HRESULT NComSupport::EnumAll(ArgList& args, com_var& result) {
     com_ptr<IDispatch> collection = com_ptr<IDispatch>::adopt(args[0].ToDispatch());
     if (!collection) return DISP_E_TYPEMISMATCH;
     return EnumerateCollection(script(), collection.get(), result);
-}
-
-HRESULT EnumerateCollection(NScript* script, IDispatch* collection, com_var& result) {
-    // Some collections publish _NewEnum as a method, others as a property.
-    com_var enumerator;
-    if (FAILED(InvokeRetrying(collection, DISPID_NEWENUM, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr,
-                              &enumerator.v)))
-        return DISP_E_TYPEMISMATCH;
-    com_ptr<IUnknown> object = com_ptr<IUnknown>::adopt(enumerator.ToUnknown());
-    com_ptr<IEnumVARIANT> items = object.query<IEnumVARIANT>(IID_IEnumVARIANT);
-    if (!items) return DISP_E_TYPEMISMATCH;
-    items->Reset();
-    std::vector<com_var> list;
-    for (;;) {
-        com_var item;
-        ULONG fetched = 0;
-        if (items->Next(1, &item.v, &fetched) != S_OK || fetched != 1) break;
-        list.push_back(std::move(item));
-    }
-    com_array array;
-    array.create(static_cast<long>(list.size()));
-    for (size_t i = 0; i < list.size(); ++i) array.set(static_cast<long>(i), list[i]);
-    result = ArrayToScript(script, array);
-    return S_OK;
 }

@@ -20,8 +20,3 @@ private:
     HRESULT Detach(ArgList& args, com_var& result);
     HRESULT EnumAll(ArgList& args, com_var& result);
 };
-
-// The items of a collection, through its _NewEnum enumerator: a script Array (a
-// variant array under an engine without Array). DISP_E_TYPEMISMATCH when the object
-// gives no enumerator.
-HRESULT EnumerateCollection(NScript* script, IDispatch* collection, com_var& result);

@@ -114,9 +114,8 @@ int CALLBACK FolderDialogCallback(HWND window, UINT message, LPARAM, LPARAM data
 // The chosen folder's path; false when cancelled. The wide functions keep the
 // Japanese default prompt whatever the ANSI code page.
 bool FolderDialog(HWND owner, const std::wstring& prompt, const std::string& caption, std::string* path) {
-    IMalloc* raw = nullptr;
-    if (FAILED(SHGetMalloc(&raw)) || !raw) return false;
-    const auto allocator = com_ptr<IMalloc>::adopt(raw);
+    com_ptr<IMalloc> allocator;
+    if (FAILED(SHGetMalloc(allocator.put())) || !allocator) return false;
     FolderDialogSetup setup{ToWide(caption), owner != nullptr};
     BROWSEINFOW info = {};
     info.hwndOwner = owner;

@@ -9,6 +9,37 @@
 # Each library is built from the toolchain's own import library, so it offers the same
 # names; on i686 the stdcall decorations stay on the symbols and come off the imported
 # names, as in the ordinary import libraries.
+#
+# On i686 the result is one relocatable object per DLL instead of an archive: GNU ld's
+# i386 PE target drops the jump stub of every import-library member whose stub symbol
+# nobody calls directly. Calls through __declspec(dllimport) use only the slot, and a
+# delay-load slot starts out pointing into that stub, so from an archive every slot
+# would be left at 0. Members of a plain object are never dropped; the unused stubs
+# cost a few bytes each.
+# Links the members of the delay-import archive <archive> into the one object <object>:
+# the head first, then the stubs, then the tail that ends the address table.
+function(kova_delay_object archive object)
+  set(work "${object}.members")
+  file(REMOVE_RECURSE "${work}")
+  file(MAKE_DIRECTORY "${work}")
+  execute_process(COMMAND "${CMAKE_AR}" x "${archive}" WORKING_DIRECTORY "${work}"
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${CMAKE_AR} cannot unpack ${archive}: ${err}")
+  endif()
+  # dlltool names the members after the archive's path: <path>_a_h.o, _a_s<n>.o, _a_t.o.
+  file(GLOB head "${work}/*_a_h.o")
+  file(GLOB stubs "${work}/*_a_s*.o")
+  file(GLOB tail "${work}/*_a_t.o")
+  list(SORT stubs)
+  execute_process(COMMAND "${CMAKE_LINKER}" -r -o "${object}" ${head} ${stubs} ${tail}
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+  file(REMOVE_RECURSE "${work}")
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${CMAKE_LINKER} cannot link ${object}: ${err}")
+  endif()
+endfunction()
+
 function(kova_delay_import var)
   find_library(_kova_kernel32 kernel32)
   get_filename_component(libdir "${_kova_kernel32}" DIRECTORY)
@@ -64,6 +95,13 @@ function(kova_delay_import var)
         RESULT_VARIABLE rc ERROR_VARIABLE err)
       if(NOT rc EQUAL 0)
         message(FATAL_ERROR "${CMAKE_DLLTOOL} cannot make ${delay}: ${err}")
+      endif()
+    endif()
+    if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+      set(archive "${delay}")
+      set(delay "${outdir}/${name}_delay.o")
+      if(NOT EXISTS "${delay}" OR "${archive}" IS_NEWER_THAN "${delay}")
+        kova_delay_object("${archive}" "${delay}")
       endif()
     endif()
     list(APPEND libs "${delay}")

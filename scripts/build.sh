@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds both targets: build/x86_64 (run and tested under Wine) and
-# build/i686 (the 32-bit program; it cannot run on these machines).
+# Configures and builds both targets, each run and tested under Wine: build/x86_64 and
+# build/i686 (the 32-bit program, through Wine's 32-bit side).
 #   scripts/build.sh [target ...]   builds only the named CMake targets in each
 # A build folder is configured whenever its build files are missing, also when a
 # configure that failed (run before scripts/setup.sh, say) left its cache behind.

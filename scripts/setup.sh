@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prepares a Debian 12 machine for building and testing KOVA:
-#   1. installs the cross toolchain, Wine and the test tools with apt;
+#   1. installs the cross toolchain, Wine (both its 64-bit and 32-bit sides) and the
+#      test tools with apt;
 #   2. builds static libpng, libjpeg-turbo, libffi and GoogleTest for
 #      x86_64-w64-mingw32 and i686-w64-mingw32 from Debian's sources;
 #   3. keeps the image test files of the libpng and libjpeg-turbo sources under
@@ -72,11 +73,17 @@ export DEBIAN_FRONTEND=noninteractive
 APT_OPTS=(-y -q -o DPkg::Lock::Timeout=600 -o APT::Sandbox::User=root)
 APT_UPDATED=0
 
+# An index that fails to download (a mirror in the middle of a sync, say) leaves apt
+# with the others; what then cannot be installed fails at the install, with its log.
 apt_update() {
   if [ "$APT_UPDATED" = 0 ]; then
     say "apt-get update"
-    apt-get "${APT_OPTS[@]}" update >>"$CACHE/logs/apt.log" 2>&1 ||
-      { tail -n 20 "$CACHE/logs/apt.log" >&2; die "apt-get update failed"; }
+    local log="$CACHE/logs/apt-update.log"
+    if ! apt-get "${APT_OPTS[@]}" update >"$log" 2>&1; then
+      cat "$log" >>"$CACHE/logs/apt.log"
+      say "warning: apt-get update reported errors; going on with the indexes it has:"
+      grep -E '^(E|Err):' "$log" | sed 's/^/  | /' >&2 || tail -n 5 "$log" >&2
+    fi
     APT_UPDATED=1
   fi
 }
@@ -89,7 +96,8 @@ need_root() {
 missing_packages() {
   local p
   for p in "$@"; do
-    [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" = installed ] ||
+    # One line per architecture the package is known in.
+    dpkg-query -W -f='${db:Status-Status}\n' "$p" 2>/dev/null | grep -qx installed ||
       echo "$p"
   done
 }
@@ -108,6 +116,143 @@ install_packages() {
     >>"$CACHE/logs/apt.log" 2>&1 ||
     { tail -n 30 "$CACHE/logs/apt.log" >&2; die "apt-get install failed (log: $CACHE/logs/apt.log)"; }
   /usr/lib/wine/wine64 --version >/dev/null 2>&1 || die "wine64 does not start after install"
+}
+
+# --- Wine's 32-bit side ----------------------------------------------------
+
+# The i686 build runs through the WoW64 half of the 64-bit prefix, which wine32 (an
+# i386 package) provides. A library installed for both architectures must have the
+# same version in each, so an amd64 library newer than every i386 build apt can see
+# (one from a suite whose i386 index failed to download) is moved to the newest
+# version both architectures have.
+
+# Prints "package version" for every package in the indexes apt has, per architecture:
+# lines "amd64 PKG VER" and "i386 PKG VER".
+index_versions() {
+  local f arch
+  for f in /var/lib/apt/lists/*_binary-amd64_Packages* /var/lib/apt/lists/*_binary-i386_Packages*; do
+    [ -e "$f" ] || continue
+    case $f in *.diff_Index|*.gpg) continue ;; esac
+    arch=${f##*binary-}; arch=${arch%%_*}
+    /usr/lib/apt/apt-helper cat-file "$f" |
+      awk -v a="$arch" '/^Package:/ { p = $2 } /^Version:/ { print a, p, $2 }'
+  done
+}
+
+# Newest of the Debian versions given.
+newest_version() {
+  local best= v
+  for v; do
+    if [ -z "$best" ] || dpkg --compare-versions "$v" gt "$best"; then best=$v; fi
+  done
+  echo "$best"
+}
+
+# Prints pkg:amd64=VERSION for each library wine32 needs, installed for amd64, whose
+# amd64 candidate has no i386 twin: the newest version both architectures have. The
+# other installed amd64 packages built from the same source go to that version too
+# (where the indexes have it), since they often depend on their library's exact one.
+wine32_pins() {
+  local lines pkg src amd64 i386 candidate common v
+  local -A source_version=()
+  mapfile -t lines < <({
+      apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
+        --no-breaks --no-replaces --no-enhances wine32:i386 2>/dev/null |
+        sed -n 's/^\([^ <][^:]*\):i386$/need \1/p'
+      dpkg-query -W -f='inst ${Package} ${Architecture} ${Multi-Arch} ${db:Status-Status} ${source:Package}\n'
+      index_versions
+    } | awk '
+      $1 == "need" { need[$2] = 1; next }
+      $1 == "inst" { if ($3 == "amd64" && $5 == "installed") { inst[$2] = $6; same[$2] = $4 == "same" }; next }
+      !seen[$1, $2, $3]++ { vers[$1, $2] = vers[$1, $2] " " $3 }
+      END { for (p in inst) print (need[p] && same[p] ? "lib" : "other") "|" p "|" inst[p] "|" vers["amd64", p] "|" vers["i386", p] }')
+  for line in "${lines[@]}"; do
+    IFS='|' read -r kind pkg src amd64 i386 <<<"$line"
+    [ "$kind" = lib ] || continue
+    # shellcheck disable=SC2086
+    candidate=$(newest_version $amd64)
+    case " $i386 " in *" $candidate "*) continue ;; esac
+    common=()
+    for v in $amd64; do
+      case " $i386 " in *" $v "*) common+=("$v") ;; esac
+    done
+    [ "${#common[@]}" = 0 ] || source_version[$src]=$(newest_version "${common[@]}")
+  done
+  for line in "${lines[@]}"; do
+    IFS='|' read -r kind pkg src amd64 i386 <<<"$line"
+    v=${source_version[$src]:-}
+    [ -n "$v" ] || continue
+    case " $amd64 " in *" $v "*) echo "$pkg:amd64=$v" ;; esac
+  done
+}
+
+install_wine32() {
+  if [ "$(dpkg-query -W -f='${db:Status-Status}' wine32:i386 2>/dev/null)" = installed ]; then
+    say "wine32: present"
+    return
+  fi
+  need_root "installing Wine's 32-bit side"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    say "added the i386 architecture"
+    APT_UPDATED=0
+  fi
+  # The i386 indexes must be there, whatever an earlier update found.
+  [ -n "$(ls /var/lib/apt/lists/*_binary-i386_Packages* 2>/dev/null)" ] || APT_UPDATED=0
+  apt_update
+  local pins
+  mapfile -t pins < <(wine32_pins)
+  [ "${#pins[@]}" = 0 ] ||
+    say "wine32: amd64 libraries moved to a version with an i386 twin: ${pins[*]}"
+  say "installing wine32"
+  apt-get "${APT_OPTS[@]}" install --no-install-recommends --allow-downgrades \
+    wine32:i386 "${pins[@]}" >>"$CACHE/logs/apt.log" 2>&1 ||
+    { tail -n 30 "$CACHE/logs/apt.log" >&2; die "installing wine32 failed (log: $CACHE/logs/apt.log)"; }
+  say "wine32: $(dpkg-query -W -f='${Version}' wine32:i386)"
+}
+
+# Kernels that cannot run 32-bit programs get qemu's i386 user-mode emulator for them
+# (scripts/wine-env.sh registers it). Debian 12's qemu (7.2) takes about a minute of
+# processor time to start one Wine process; bookworm-backports' (10.0), about a second.
+QEMU_SUITE=bookworm-backports
+QEMU_MIN=1:10
+
+add_backports() {
+  local list=/etc/apt/sources.list.d/kova-backports.sources uri f files=()
+  [ -f "$list" ] && return 0
+  # The mirror of the main archive that the system's sources name.
+  for f in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
+    [ -f "$f" ] && files+=("$f")
+  done
+  uri=$(awk '/^(URIs:|deb[ \t])/ { for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:\/\/.*\/debian\/?$/) { print $i; exit } }' \
+    "${files[@]}" </dev/null)
+  printf 'Types: deb\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
+    "${uri:-http://deb.debian.org/debian}" "$QEMU_SUITE" \
+    /usr/share/keyrings/debian-archive-keyring.gpg >"$list"
+  say "added $list (for qemu-user)"
+  APT_UPDATED=0
+}
+
+install_i386_exec() {
+  # shellcheck source=wine-env.sh
+  KOVA_ROOT=$ROOT . "$ROOT/scripts/wine-env.sh"
+  if [ ! -e "$KOVA_BINFMT" ] && kova_i386_runs; then
+    say "32-bit programs: run by the kernel"
+    return
+  fi
+  local have
+  have=$(dpkg-query -W -f='${db:Status-Status} ${Version}' qemu-user 2>/dev/null || true)
+  if [ "${have%% *}" != installed ] || dpkg --compare-versions "${have#* }" lt "$QEMU_MIN"; then
+    need_root "installing qemu-user"
+    add_backports
+    apt_update
+    say "installing qemu-user from $QEMU_SUITE (this kernel runs no 32-bit programs)"
+    apt-get "${APT_OPTS[@]}" install --no-install-recommends -t "$QEMU_SUITE" qemu-user \
+      >>"$CACHE/logs/apt.log" 2>&1 ||
+      { tail -n 30 "$CACHE/logs/apt.log" >&2; die "installing qemu-user failed (log: $CACHE/logs/apt.log)"; }
+  fi
+  kova_i386_register || die "cannot register $KOVA_QEMU_I386 for 32-bit programs in ${KOVA_BINFMT%/*}"
+  say "32-bit programs: through $("$KOVA_QEMU_I386" --version | head -n 1)"
 }
 
 # --- cache key -------------------------------------------------------------
@@ -395,6 +540,8 @@ main() {
   local start=$SECONDS
   mkdir -p "$CACHE/logs" 2>/dev/null || die "cannot create $CACHE (set KOVA_CACHE or run as root)"
   install_packages
+  install_wine32
+  install_i386_exec
   install_locale
 
   local key; key=$(deps_key) || die "cannot read the toolchain package versions"

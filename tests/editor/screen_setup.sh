@@ -29,8 +29,20 @@ start_talk() {
     local name="$1"
     shift
     tmux -S "$sock" -u new-session -d -s "$name" -x 120 -y 40 \
-        "env $* '$root/kova' -t tests/editor/editor_probe.js; echo \"exit \$?\"; sleep 60"
+        "env KOVA_TALK_WINDOW='$sock:$name' $* '$root/kova' -t tests/editor/editor_probe.js; echo \"exit \$?\"; sleep 60"
     wait_prompt "$name"
+}
+# The process of the kova.exe in the talk window of that name. Wine starts a 32-bit
+# program through start.exe, so it is no child of the window's shell: it is known by
+# the variable start_talk gave it.
+talk_process() {
+    local pid
+    for pid in $(pgrep -x kova.exe); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "KOVA_TALK_WINDOW=$sock:$1"; then
+            echo "$pid"
+            return
+        fi
+    done
 }
 # The pane's text without blank lines, nor Wine's own notes from the file dialogs.
 pane() { tmux -S "$sock" capture-pane -p -t "$1" | sed -e '/^$/d' -e '/^wine: /d'; }

@@ -64,7 +64,8 @@ wait_prompt talk
 
 # 100 openings, left by Cancel and by closing in turn: the lines are typed ahead, and
 # the probe dismisses the editor each time it shows.
-talk_pid="$(pgrep -P "$(tmux -S "$sock" display -p -t talk '#{pane_pid}')" kova.exe)"
+talk_pid="$(talk_process talk)"
+[ -n "$talk_pid" ] || { fail "no kova.exe process for the talk window"; finish; }
 threads="$(ls "/proc/$talk_pid/task" | wc -l)"
 # The handle places after the editor's first openings made what it keeps, measured
 # twice so that the first measurement's own allocations are not counted.

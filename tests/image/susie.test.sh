@@ -7,7 +7,8 @@
 # Pictures the host must refuse (16 and 32 bits, a fault inside IsSupported or
 # GetPicture, a failure result, a run-length header), files cut short and other bytes
 # load as undefined, and the script goes on.
-# Without the registry value the same file loads as undefined.
+# Without the registry value the same file loads as undefined, and so it does when the
+# folder holds the plug-in built for the other target.
 set -euo pipefail
 root="$(pwd)"
 export KOVA_EXE="${KOVA_EXE:-$root/build/x86_64/kova.exe}"
@@ -124,5 +125,14 @@ folder="$("$KOVA_WINE" winepath.exe -w "$plugins" </dev/null 2>/dev/null | tr -d
 "$KOVA_WINE" reg add "$key" /v Path /d "$folder" /f </dev/null >/dev/null
 mapfile -t names <names.txt
 check plugin expected.txt "${names[@]}"
-[ "$status" = 0 ] && echo "ok: ${#names[@]} files"
+
+# The same plug-in built for the other target cannot load into this process: the file
+# loads as undefined and the script goes on.
+case "${KOVA_ARCH:-x86_64}" in i686) other=x86_64 ;; *) other=i686 ;; esac
+plugins="$root/build/$other/plugins"
+[ -f "$plugins/kova_test.spi" ] || { echo "FAIL no $plugins/kova_test.spi (scripts/build.sh builds both targets)"; exit 1; }
+folder="$("$KOVA_WINE" winepath.exe -w "$plugins" </dev/null 2>/dev/null | tr -d '\r')"
+"$KOVA_WINE" reg add "$key" /v Path /d "$folder" /f </dev/null >/dev/null
+check "$other-plugin" unset.txt rgb24.kvp
+[ "$status" = 0 ] && echo "ok: ${#names[@]} files, and the $other plug-in refused"
 exit "$status"

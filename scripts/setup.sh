@@ -126,8 +126,7 @@ install_packages() {
 # (one from a suite whose i386 index failed to download) is moved to the newest
 # version both architectures have.
 
-# Prints "package version" for every package in the indexes apt has, per architecture:
-# lines "amd64 PKG VER" and "i386 PKG VER".
+# Prints "ARCH PACKAGE VERSION" for every package of the amd64 and i386 indexes apt has.
 index_versions() {
   local f arch
   for f in /var/lib/apt/lists/*_binary-amd64_Packages* /var/lib/apt/lists/*_binary-i386_Packages*; do
@@ -153,7 +152,7 @@ newest_version() {
 # other installed amd64 packages built from the same source go to that version too
 # (where the indexes have it), since they often depend on their library's exact one.
 wine32_pins() {
-  local lines pkg src amd64 i386 candidate common v
+  local lines line kind pkg src amd64 i386 candidate common v
   local -A source_version=()
   mapfile -t lines < <({
       apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \

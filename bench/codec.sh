@@ -10,7 +10,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 loads="${1:-3}"
 saves="${2:-1}"
-build="$root/build/x86_64"
+build="$root/build/${KOVA_ARCH:-x86_64}"
 cmake --build "$build" --target kova codec_loop >/dev/null
 KOVA_ROOT="$root"
 source "$root/scripts/wine-env.sh"

@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 frames="${1:-100}"
 runs="${2:-3}"
-cmake --build "$root/build/x86_64" --target kova >/dev/null
+cmake --build "$root/build/${KOVA_ARCH:-x86_64}" --target kova >/dev/null
 
 if [ -z "${DISPLAY:-}" ]; then
     # Xvfb picks a display number nobody uses and writes it to the descriptor it is given.

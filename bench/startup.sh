@@ -9,7 +9,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-9}"
-build="$root/build/x86_64"
+build="$root/build/${KOVA_ARCH:-x86_64}"
 # kova first: that run regenerates the build files if this target is new to them.
 cmake --build "$build" --target kova >/dev/null
 cmake --build "$build" --target bench_hello bench_hello_com >/dev/null

@@ -61,7 +61,7 @@ kova_font_substitutes() {
 kova_wine_ready() {
     # A prefix that is set up and has its server running needs nothing more; checking
     # costs one process, where trying to start the server costs several.
-    if [ -f "$WINEPREFIX/.kova-ready" ] && [ -f "$WINEPREFIX/.kova-fonts-2" ] &&
+    if [ -f "$WINEPREFIX/.kova-ready-2" ] && [ -f "$WINEPREFIX/.kova-fonts-2" ] &&
         { [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] || [ ! -x "$KOVA_WINE32" ]; } &&
         kova_wine_running; then
         return 0
@@ -76,7 +76,7 @@ kova_wine_ready() {
     # the lock's descriptor, or the lock would last as long as they do.
     (
         flock 9
-        if "$KOVA_WINESERVER" -p30 </dev/null >/dev/null 2>&1 9>&- || [ ! -f "$WINEPREFIX/.kova-ready" ]; then
+        if "$KOVA_WINESERVER" -p30 </dev/null >/dev/null 2>&1 9>&- || [ ! -f "$WINEPREFIX/.kova-ready-2" ]; then
             "$KOVA_WINE" cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
         fi
         # A prefix made while 32-bit programs could not run has no 32-bit half; Wine
@@ -85,11 +85,15 @@ kova_wine_ready() {
             rm -f "$WINEPREFIX/.update-timestamp"
             "$KOVA_WINE" wineboot -u </dev/null >/dev/null 2>&1 9>&- || true
         fi
-        if [ ! -f "$WINEPREFIX/.kova-ready" ]; then
+        if [ ! -f "$WINEPREFIX/.kova-ready-2" ]; then
             # Without a window manager Wine waits for one on DestroyWindow; let it
             # draw its own frames instead.
             "$KOVA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&- || true
-            touch "$WINEPREFIX/.kova-ready"
+            # A program that crashes ends with exit code 5 instead of waiting for
+            # someone to close Wine's crash dialog.
+            "$KOVA_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+                </dev/null >/dev/null 2>&1 9>&- || true
+            touch "$WINEPREFIX/.kova-ready-2"
         fi
         if [ ! -f "$WINEPREFIX/.kova-fonts-2" ]; then
             # The dialogs ask for the Japanese system fonts by name; the IPA fonts

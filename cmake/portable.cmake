@@ -5,14 +5,14 @@ set(KOVA_PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/data/native_signature.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/encoding_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/format_core.cpp
-  ${CMAKE_SOURCE_DIR}/src/globals/multibyte.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/scan_core.cpp
   ${CMAKE_SOURCE_DIR}/src/image/bmp_codec.cpp
+  ${CMAKE_SOURCE_DIR}/src/image/colour_core.cpp
   ${CMAKE_SOURCE_DIR}/src/image/file_bytes.cpp
   ${CMAKE_SOURCE_DIR}/src/image/jpeg_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/pixel_view.cpp
   ${CMAKE_SOURCE_DIR}/src/image/plugin_bitmap.cpp
   ${CMAKE_SOURCE_DIR}/src/image/png_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/tga32.cpp
-  ${CMAKE_SOURCE_DIR}/src/window/colour_core.cpp
+  ${CMAKE_SOURCE_DIR}/src/object/multibyte.cpp
 )

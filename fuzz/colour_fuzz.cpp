@@ -2,7 +2,7 @@
 // scheme knows take the scheme's colour, opaque; "#" texts of other lengths and
 // unknown texts are opaque.
 #include "check.h"
-#include "window/colour_core.h"
+#include "image/colour_core.h"
 
 namespace {
 uint32_t FakeScheme(int index) {

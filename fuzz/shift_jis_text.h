@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "globals/multibyte.h"
+#include "object/multibyte.h"
 
 // escapes: whether the ESC byte counts as text (it starts a mode switch in ISO-2022-JP).
 inline bool IsRoundTripShiftJis(const std::string& s, bool escapes) {

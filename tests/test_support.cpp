@@ -1,7 +1,7 @@
 // Unit-test helpers: COM for the test process, a script context, the test classes.
 #include "test_support.h"
 
-#include "host/namespace.h"
+#include "app/namespace.h"
 #include "object/com_ptr.h"
 #include "object/nclass.h"
 #include "object/nfunction.h"

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <mscoree.h>
 
-#include "host/startup.h"
+#include "host/platform.h"
 #include "object/com_ptr.h"
 #include "object/text.h"
 

@@ -1,9 +1,9 @@
 // NComSupport: creating, finding and enumerating automation objects, and their events.
 #include "com/ncom_support.h"
 
-#include "com/busy_retry.h"
 #include "com/dotnet_host.h"
-#include "globals/console_writer.h"
+#include "host/busy_retry.h"
+#include "host/console_writer.h"
 #include "host/nscript.h"
 #include "object/com_array.h"
 #include "object/com_ptr.h"

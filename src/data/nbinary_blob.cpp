@@ -1,7 +1,7 @@
 // NBinaryBlob: get and set over the binary value table, and the guard check.
 #include "data/nbinary_blob.h"
 
-#include "globals/console_writer.h"
+#include "host/console_writer.h"
 
 #include "data/binary_array.h"
 #include "data/binary_type.h"

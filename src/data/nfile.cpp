@@ -4,9 +4,9 @@
 
 #include "data/binary_array.h"
 #include "data/binary_type.h"
-#include "globals/console_writer.h"
 #include "globals/encoding.h"
 #include "globals/format.h"
+#include "host/console_writer.h"
 #include "object/nobject_wrap.h"
 
 #include <fcntl.h>

@@ -11,7 +11,6 @@
 #include "editor/open_editor.h"
 #include "editor/simple_button.h"
 #include "editor/subclass_window.h"
-#include "globals/encoding.h"
 #include "object/text.h"
 
 namespace {

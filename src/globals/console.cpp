@@ -2,8 +2,8 @@
 // object shares, so output of both kinds keeps its order.
 #include "globals/console.h"
 
-#include "globals/console_writer.h"
 #include "globals/format.h"
+#include "host/console_writer.h"
 
 #include <conio.h>
 #include <stdio.h>

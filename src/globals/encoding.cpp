@@ -11,23 +11,6 @@
 #include <string.h>
 
 namespace {
-MultiByteTable LeadRangesOf(const CPINFO& info) {
-    MultiByteTable t{};
-    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2) {
-        for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) t.lead[b] = true;
-    }
-    for (int b = 0x40; b <= 0xFE; ++b) t.trail[b] = b != 0x7F;
-    return t;
-}
-
-const MultiByteTable& MakeNarrowTable() {
-    if (GetACP() == 932) return ShiftJisTable();
-    CPINFO info{};
-    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize < 2) return SingleByteTable();
-    static const MultiByteTable table = LeadRangesOf(info);
-    return table;
-}
-
 // The platform's conversions take int lengths; longer texts go in pieces that end
 // on a character boundary, small enough that a piece's result (up to two bytes per
 // unit) fits as well.
@@ -117,11 +100,6 @@ com_var ScriptString(const std::string& narrow) {
     return r;
 }
 }  // namespace
-
-const MultiByteTable& NarrowTable() {
-    static const MultiByteTable& table = MakeNarrowTable();
-    return table;
-}
 
 std::string NarrowToUtf16(const std::string& narrow) {
     std::string out;

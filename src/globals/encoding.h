@@ -9,9 +9,6 @@
 
 class NScript;
 
-// The narrow character set's lead and trail bytes (the ANSI code page's).
-const MultiByteTable& NarrowTable();
-
 // Narrow text to UTF-16 little-endian bytes and back, through the platform with the
 // ANSI code page; NUL bytes are kept, an odd final byte is ignored.
 std::string NarrowToUtf16(const std::string& narrow);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "globals/multibyte.h"
+#include "object/multibyte.h"
 
 // Encoding codes, in the order of their names: "ascii" 0, "sjis" 1, "euc" 2,
 // "jis" 3, "utf16" 4, "utf8" 5.

@@ -1,7 +1,7 @@
 // FrameRateTimer: frame pacing on the millisecond tick, with window messages served.
 #include "globals/frame_rate_timer.h"
 
-#include "globals/process.h"
+#include "globals/message_pump.h"
 
 #include <mmsystem.h>
 

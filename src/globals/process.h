@@ -20,14 +20,6 @@ HRESULT f_guid(NScript* script, ArgList& args, com_var& result);
 HRESULT f_fps(NScript* script, ArgList& args, com_var& result);
 HRESULT f_sync(NScript* script, ArgList& args, com_var& result);
 
-// Fetches the next message (one must be waiting, or this blocks), translates and
-// dispatches it. False when it was the quit message, which is consumed.
-bool DispatchOneMessage();
-// Dispatches waiting messages for up to ms milliseconds; with none waiting, sleeps
-// 1 ms (or yields when ms is 0).
-void PumpMessages(DWORD ms);
-// Waits ms milliseconds of the tick, dispatching window messages meanwhile.
-void SleepDispatching(DWORD ms);
 
 // Starts a command line. With wait, waits for the program's end and gives its exit
 // code; an owner window is disabled meanwhile and its messages keep flowing.

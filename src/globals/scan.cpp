@@ -3,10 +3,10 @@
 
 #include <math.h>
 
-#include "globals/encoding.h"
 #include "globals/scan_core.h"
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
+#include "object/text.h"
 
 HRESULT f_sscanf(NScript* script, ArgList& args, com_var& result) {
     if (args.count() != 2 && args.count() != 3) return DISP_E_BADPARAMCOUNT;

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "globals/multibyte.h"
+#include "object/multibyte.h"
 
 enum ScanKind : int {
     kScanDecimal = 1,  // %d %u

@@ -1,12 +1,13 @@
 // NScript: engine creation, named items, file loading and calls into the script.
 #include "host/nscript.h"
 
-#include "com/busy_retry.h"
-#include "globals/console_writer.h"
+#include "host/busy_retry.h"
+#include "host/console_writer.h"
 #include "host/nscript_site.h"
 #include "host/source_file_table.h"
 #include "object/com_var.h"
 #include "object/dispatch_helpers.h"
+#include "object/script_context.h"
 #include "object/text.h"
 
 #include <limits.h>
@@ -159,3 +160,9 @@ void NScript::Close() {
     if (site_) site_->items.clear();
     site_.reset();
 }
+
+bool ScriptCaseSensitive(const NScript* script) { return script->caseSensitive(); }
+
+IDispatchEx* ScriptGlobalObject(const NScript* script) { return script->globalObject(); }
+
+IDispatch* ScriptObject(NScript* script, const std::string& name) { return script->GetScriptObject(name); }

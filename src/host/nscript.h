@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "com/nsink_list.h"
 #include "host/nscript_site.h"
+#include "host/nsink_list.h"
 #include "object/arg_list.h"
 #include "object/com_ptr.h"
 

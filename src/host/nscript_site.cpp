@@ -1,7 +1,7 @@
 // NScriptSite: item look-up for the engine and the error reports on standard error.
 #include "host/nscript_site.h"
 
-#include "globals/console_writer.h"
+#include "host/console_writer.h"
 #include "host/source_file_table.h"
 #include "object/text.h"
 

@@ -18,6 +18,8 @@ void RegisterContainerClass() {
     // The library stays loaded: the class's window procedure lives in it.
 }
 
+std::string g_baseDirectory;
+
 bool PrepareWindowServices() {
     // comctl32 is delay-loaded: this first call loads it.
     InitCommonControls();
@@ -40,3 +42,7 @@ void EnsureWindowServices() {
     static const bool ready = PrepareWindowServices();
     (void)ready;
 }
+
+void SetBaseDirectory(const std::string& folder) { g_baseDirectory = folder; }
+
+const char* BaseDirectory() { return g_baseDirectory.c_str(); }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // The COM apartment and 1 ms timers, for the life of the host.
 class PlatformServices {
 public:
@@ -24,3 +26,9 @@ private:
 // Calls after the first do nothing; nothing undoes it, the classes (registered for the
 // whole process) stay until the process ends.
 void EnsureWindowServices();
+
+// The folder of the script being run (the program's folder when there is none): the
+// application base .NET hosting starts its domain with. Start-up sets it before the
+// script runs and clears it once the script context is closed.
+void SetBaseDirectory(const std::string& folder);
+const char* BaseDirectory();

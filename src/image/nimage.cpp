@@ -1,9 +1,9 @@
 // NImage: the method table over the pixel buffer, and Image.load.
 #include "image/nimage.h"
 
+#include "image/colour.h"
 #include "image/image_file.h"
 #include "object/com_ptr.h"
-#include "window/colour.h"
 
 #include <memory>
 

@@ -2,10 +2,10 @@
 // NImageClass, the class object with its load method.
 #pragma once
 
+#include "image/colour_core.h"
 #include "image/dib32.h"
 #include "object/member_dispatch.h"
 #include "object/nclass.h"
-#include "window/colour_core.h"
 
 class NImage : public NMembers<NImage> {
 public:

@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-#include "window/colour_core.h"
+#include "image/colour_core.h"
 
 struct PixelView {
     uint8_t* bits = nullptr;

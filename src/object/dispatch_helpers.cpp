@@ -1,8 +1,8 @@
 // Dispatch helpers: every call passes the user's locale, IID_NULL and no named arguments.
 #include "object/dispatch_helpers.h"
 
-#include "host/nscript.h"
 #include "object/com_ptr.h"
+#include "object/script_context.h"
 #include "object/text.h"
 
 #include <stdio.h>
@@ -72,7 +72,7 @@ namespace {
 // has no VBArray.
 com_var ThroughVBArray(NScript* script, const com_array& array) {
     com_var result;
-    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script->GetScriptObject("VBArray"));
+    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(ScriptObject(script, "VBArray"));
     com_ptr<IDispatchEx> ex = ctor.query<IDispatchEx>(IID_IDispatchEx);
     if (!ex) return result;
     ArgList args;
@@ -87,7 +87,7 @@ com_var ThroughVBArray(NScript* script, const com_array& array) {
 
 com_var ArrayToScript(NScript* script, const com_array& array) {
     if (!script) return CopyOf(array);
-    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(script->GetScriptObject("Array"));
+    com_ptr<IDispatch> ctor = com_ptr<IDispatch>::adopt(ScriptObject(script, "Array"));
     com_ptr<IDispatchEx> ex = ctor.query<IDispatchEx>(IID_IDispatchEx);
     if (!ex) return CopyOf(array);
     if (array.count() > 0) {

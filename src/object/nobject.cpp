@@ -1,13 +1,13 @@
 // NObject: default answers of the seven operations.
 #include "object/nobject.h"
 
-#include "host/nscript.h"
+#include "object/script_context.h"
 #include "object/text.h"
 
 #include <string.h>
 
 NObject::NObject(NScript* script)
-    : script_(script), caseSensitive_(script ? script->caseSensitive() : true) {}
+    : script_(script), caseSensitive_(script ? ScriptCaseSensitive(script) : true) {}
 
 NObjectWrap* NObject::Create(ArgList&, com_var&) { return nullptr; }
 HRESULT NObject::Call(const std::string&, ArgList&, com_var&) { return DISP_E_MEMBERNOTFOUND; }

@@ -4,6 +4,30 @@
 #include <mbstring.h>
 #include <string.h>
 
+namespace {
+MultiByteTable LeadRangesOf(const CPINFO& info) {
+    MultiByteTable t{};
+    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2) {
+        for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) t.lead[b] = true;
+    }
+    for (int b = 0x40; b <= 0xFE; ++b) t.trail[b] = b != 0x7F;
+    return t;
+}
+
+const MultiByteTable& MakeNarrowTable() {
+    if (GetACP() == 932) return ShiftJisTable();
+    CPINFO info{};
+    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize < 2) return SingleByteTable();
+    static const MultiByteTable table = LeadRangesOf(info);
+    return table;
+}
+}  // namespace
+
+const MultiByteTable& NarrowTable() {
+    static const MultiByteTable& table = MakeNarrowTable();
+    return table;
+}
+
 std::string ToNarrow(const wchar_t* s, int len) {
     if (!s) return std::string();
     if (len < 0) len = static_cast<int>(wcslen(s));

@@ -6,6 +6,11 @@
 
 #include <string>
 
+#include "object/multibyte.h"
+
+// The narrow character set's lead and trail bytes (the ANSI code page's).
+const MultiByteTable& NarrowTable();
+
 // Narrow text from a wide string of a known length (or up to its NUL when len < 0).
 std::string ToNarrow(const wchar_t* s, int len = -1);
 // Wide string from narrow text of a known length (or up to its NUL when len < 0).

@@ -2,7 +2,7 @@
 // both measuring and drawing.
 #include "window/prompt_text.h"
 
-#include "globals/encoding.h"
+#include "object/text.h"
 
 namespace {
 // Walks the text as it would be drawn; draws only when asked. Answers the size covered.

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "globals/encoding.h"
+#include "object/text.h"
 #include "object/com_array.h"
 
 using namespace std::string_literals;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "globals/frame_rate_timer.h"
+#include "globals/message_pump.h"
 #include "globals/process.h"
 
 #include <math.h>

@@ -1,5 +1,5 @@
 // Calls on other programs' objects that a busy server rejects.
-#include "com/busy_retry.h"
+#include "host/busy_retry.h"
 
 #include "object/com_ptr.h"
 #include "object/text.h"

@@ -1,4 +1,4 @@
 // Entry point of kova.exe.
-#include "host/startup.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) { return RunHost(argc, argv); }

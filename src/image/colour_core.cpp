@@ -1,5 +1,5 @@
 // Colour texts: the hexadecimal forms, the named-colour table and the "@" names.
-#include "window/colour_core.h"
+#include "image/colour_core.h"
 
 namespace {
 struct NamedColour {

@@ -4,7 +4,7 @@
 
 #include <string.h>
 
-#include "window/colour_core.h"
+#include "image/colour_core.h"
 
 namespace {
 // Answers 0x00BBGGRR like the platform: blue 0x30, green 0x20, red 0x10 plus the index.

@@ -1,5 +1,5 @@
 // NEventSink: one COM object's events, delivered to the script's handlers.
-#include "com/nevent_sink.h"
+#include "host/nevent_sink.h"
 
 #include <olectl.h>
 

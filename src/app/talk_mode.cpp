@@ -1,10 +1,10 @@
 // Talk mode: one eval per line, with the .cls, .quit, .edit and .help commands.
-#include "host/talk_mode.h"
+#include "app/talk_mode.h"
 
+#include "app/command_line.h"
+#include "app/namespace.h"
 #include "editor/open_editor.h"
-#include "globals/console_writer.h"
-#include "host/command_line.h"
-#include "host/namespace.h"
+#include "host/console_writer.h"
 #include "host/nscript.h"
 #include "object/text.h"
 

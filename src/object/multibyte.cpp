@@ -1,5 +1,5 @@
 // The two fixed multi-byte tables.
-#include "globals/multibyte.h"
+#include "object/multibyte.h"
 
 namespace {
 MultiByteTable MakeShiftJis() {

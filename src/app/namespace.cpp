@@ -1,5 +1,5 @@
 // Registration of the global namespace, in the order scripts see it enumerated.
-#include "host/namespace.h"
+#include "app/namespace.h"
 
 #include "com/dotnet_host.h"
 #include "com/ncom_support.h"
@@ -13,6 +13,7 @@
 #include "globals/user_dialogs.h"
 #include "globals/value_functions.h"
 #include "host/nscript.h"
+#include "image/colour.h"
 #include "image/nimage.h"
 #include "object/com_array.h"
 #include "object/com_ptr.h"
@@ -22,7 +23,6 @@
 #include "object/nglobal.h"
 #include "object/nobject_wrap.h"
 #include "object/text.h"
-#include "window/colour.h"
 #include "window/nframe.h"
 #include "window/nprogress.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "com/nevent_sink.h"
+#include "host/nevent_sink.h"
 
 class NSinkList {
 public:

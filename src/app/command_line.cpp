@@ -1,5 +1,5 @@
 // Command-line parsing: options end at the first word that is not one.
-#include "host/command_line.h"
+#include "app/command_line.h"
 
 #include "object/text.h"
 

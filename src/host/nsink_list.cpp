@@ -1,5 +1,5 @@
 // NSinkList: the event connections of one script context.
-#include "com/nsink_list.h"
+#include "host/nsink_list.h"
 
 bool NSinkList::Attach(NScript* script, IDispatch* object, const std::string& prefix, IDispatch* forward) {
     Detach(object);

@@ -1,13 +1,13 @@
 // Start-up and shutdown in their fixed order; main's numeric result is the exit code.
-#include "host/startup.h"
+#include "app/startup.h"
 
+#include "app/command_line.h"
+#include "app/namespace.h"
+#include "app/talk_mode.h"
 #include "com/dotnet_host.h"
-#include "globals/console_writer.h"
-#include "host/command_line.h"
-#include "host/namespace.h"
+#include "host/console_writer.h"
 #include "host/nscript.h"
 #include "host/platform.h"
-#include "host/talk_mode.h"
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
 #include "object/numeric.h"
@@ -20,7 +20,6 @@
 #include <memory>
 
 namespace {
-std::string g_baseDirectory;
 
 std::string FullPath(const std::string& path) {
     char buf[MAX_PATH];
@@ -57,8 +56,6 @@ void CallMain(NScript& script, const std::vector<std::string>& options, com_var&
 }
 }  // namespace
 
-const char* BaseDirectory() { return g_baseDirectory.c_str(); }
-
 int RunHost(int argc, const char* const* argv) {
     StartupOptions options;
     if (!ParseCommandLine(argc, argv, options)) {
@@ -77,7 +74,7 @@ int RunHost(int argc, const char* const* argv) {
     int exitCode = 0;
     {
         PlatformServices platform;
-        g_baseDirectory = base;
+        SetBaseDirectory(base);
         com_var mainResult;
         auto script = std::make_unique<NScript>();
         bool caseSensitive = !EqualsNoCase(options.hostName.c_str(), "VBScript");
@@ -106,7 +103,7 @@ int RunHost(int argc, const char* const* argv) {
         script->Close();
         script.reset();
         StopDotNet();
-        g_baseDirectory.clear();
+        SetBaseDirectory("");
     }
     fflush(stdout);
     return exitCode;

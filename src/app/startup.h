@@ -2,6 +2,3 @@
 #pragma once
 
 int RunHost(int argc, const char* const* argv);
-
-// The directory .NET hosting starts the runtime in; set once during start-up.
-const char* BaseDirectory();

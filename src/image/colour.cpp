@@ -1,5 +1,5 @@
 // Colour values from scripts: numbers, texts and names; rgb and rgba.
-#include "window/colour.h"
+#include "image/colour.h"
 
 #include "object/numeric.h"
 

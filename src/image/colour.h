@@ -1,8 +1,8 @@
 // Colour values from scripts, and the global functions rgb and rgba.
 #pragma once
 
+#include "image/colour_core.h"
 #include "object/arg_list.h"
-#include "window/colour_core.h"
 
 class NScript;
 

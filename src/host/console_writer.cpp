@@ -1,8 +1,7 @@
 // WriteOutput: narrow text to the standard streams, through the wide console call
 // when they are consoles.
-#include "globals/console_writer.h"
+#include "host/console_writer.h"
 
-#include "globals/encoding.h"
 #include "object/text.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // Command-line parsing, engine choice and the path helpers behind them.
 #include <gtest/gtest.h>
 
-#include "host/command_line.h"
+#include "app/command_line.h"
 #include "host/nscript_site.h"
 #include "object/text.h"
 

@@ -126,16 +126,16 @@ install_packages() {
 # (one from a suite whose i386 index failed to download) is moved to the newest
 # version both architectures have.
 
-# Prints "ARCH PACKAGE VERSION" for every package of the amd64 and i386 indexes apt has.
-index_versions() {
-  local f arch
-  for f in /var/lib/apt/lists/*_binary-amd64_Packages* /var/lib/apt/lists/*_binary-i386_Packages*; do
-    [ -e "$f" ] || continue
-    case $f in *.diff_Index|*.gpg) continue ;; esac
-    arch=${f##*binary-}; arch=${arch%%_*}
-    /usr/lib/apt/apt-helper cat-file "$f" |
-      awk -v a="$arch" '/^Package:/ { p = $2 } /^Version:/ { print a, p, $2 }'
-  done
+# Prints "NAME CANDIDATE VERSION..." for each package named (NAME as given, with its
+# architecture if one was given): apt's candidate, then every version apt may install
+# unasked (pin priority 500 and up; backports, at 100, are left out).
+policy_versions() {
+  [ "$#" -gt 0 ] || return 0
+  apt-cache policy "$@" 2>/dev/null | awk '
+    /^[^ ].*:$/ { if (p != "") print p, c v; p = substr($0, 1, length($0) - 1); c = "-"; v = ""; next }
+    $1 == "Candidate:" { c = $2; next }
+    /^ +(\*\*\* +)?[^ ]+ -?[0-9]+$/ { if ($NF >= 500) v = v " " $(NF - 1) }
+    END { if (p != "") print p, c v }'
 }
 
 # Newest of the Debian versions given.
@@ -148,41 +148,46 @@ newest_version() {
 }
 
 # Prints pkg:amd64=VERSION for each library wine32 needs, installed for amd64, whose
-# amd64 candidate has no i386 twin: the newest version both architectures have. The
-# other installed amd64 packages built from the same source go to that version too
-# (where the indexes have it), since they often depend on their library's exact one.
+# amd64 candidate differs from its i386 one: the newest version both architectures
+# have. The other installed amd64 packages built from the same source go to that
+# version too (where apt has it), since they often depend on their library's exact one.
 wine32_pins() {
-  local lines line kind pkg src amd64 i386 candidate common v
-  local -A source_version=()
-  mapfile -t lines < <({
-      apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
-        --no-breaks --no-replaces --no-enhances wine32:i386 2>/dev/null |
-        sed -n 's/^\([^ <][^:]*\):i386$/need \1/p'
-      dpkg-query -W -f='inst ${Package} ${Architecture} ${Multi-Arch} ${db:Status-Status} ${source:Package}\n'
-      index_versions
-    } | awk '
-      $1 == "need" { need[$2] = 1; next }
-      $1 == "inst" { if ($3 == "amd64" && $5 == "installed") { inst[$2] = $6; same[$2] = $4 == "same" }; next }
-      !seen[$1, $2, $3]++ { vers[$1, $2] = vers[$1, $2] " " $3 }
-      END { for (p in inst) print (need[p] && same[p] ? "lib" : "other") "|" p "|" inst[p] "|" vers["amd64", p] "|" vers["i386", p] }')
-  for line in "${lines[@]}"; do
-    IFS='|' read -r kind pkg src amd64 i386 <<<"$line"
-    [ "$kind" = lib ] || continue
-    # shellcheck disable=SC2086
-    candidate=$(newest_version $amd64)
-    case " $i386 " in *" $candidate "*) continue ;; esac
-    common=()
-    for v in $amd64; do
-      case " $i386 " in *" $v "*) common+=("$v") ;; esac
+  local pkg arch multi status src name candidate versions v
+  local -A source_of=() same=() need=() cand=() vers=() pinned=()
+  while read -r pkg arch multi status src; do
+    [ "$arch" = amd64 ] && [ "$status" = installed ] || continue
+    source_of[$pkg]=$src
+    [ "$multi" = same ] && same[$pkg]=1
+  done < <(dpkg-query -W -f='${Package} ${Architecture} ${Multi-Arch} ${db:Status-Status} ${source:Package}\n')
+  while read -r pkg; do
+    [ -n "${same[$pkg]:-}" ] && need[$pkg]=1
+  done < <(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
+      --no-breaks --no-replaces --no-enhances wine32:i386 2>/dev/null |
+      sed -n 's/^\([^ <][^:]*\):i386$/\1/p' | sort -u)
+  [ "${#need[@]}" -gt 0 ] || return 0
+  local names=() p
+  for p in "${!need[@]}"; do names+=("$p" "$p:i386"); done
+  while read -r name candidate versions; do
+    cand[$name]=$candidate
+    vers[$name]=" $versions "
+  done < <(policy_versions "${names[@]}")
+  for p in "${!need[@]}"; do
+    [ "${cand[$p]:-}" = "${cand[$p:i386]:-}" ] && continue
+    local common=()
+    for v in ${vers[$p]:-}; do
+      case "${vers[$p:i386]:-}" in *" $v "*) common+=("$v") ;; esac
     done
-    [ "${#common[@]}" = 0 ] || source_version[$src]=$(newest_version "${common[@]}")
+    [ "${#common[@]}" = 0 ] || pinned[${source_of[$p]}]=$(newest_version "${common[@]}")
   done
-  for line in "${lines[@]}"; do
-    IFS='|' read -r kind pkg src amd64 i386 <<<"$line"
-    v=${source_version[$src]:-}
-    [ -n "$v" ] || continue
-    case " $amd64 " in *" $v "*) echo "$pkg:amd64=$v" ;; esac
+  [ "${#pinned[@]}" -gt 0 ] || return 0
+  names=()
+  for p in "${!source_of[@]}"; do
+    [ -n "${pinned[${source_of[$p]}]:-}" ] && names+=("$p")
   done
+  while read -r name candidate versions; do
+    v=${pinned[${source_of[$name]}]}
+    case " $versions " in *" $v "*) echo "$name:amd64=$v" ;; esac
+  done < <(policy_versions "${names[@]}")
 }
 
 install_wine32() {

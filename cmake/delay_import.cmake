@@ -16,6 +16,7 @@
 # delay-load slot starts out pointing into that stub, so from an archive every slot
 # would be left at 0. Members of a plain object are never dropped; the unused stubs
 # cost a few bytes each.
+
 # Links the members of the delay-import archive <archive> into the one object <object>:
 # the head first, then the stubs, then the tail that ends the address table.
 function(kova_delay_object archive object)

@@ -8,15 +8,18 @@
 
 int BinaryTypeOf(const com_var& value) { return value.IsString() ? BinaryTypeCode(value.ToText()) : kBinaryUnknown; }
 
-HRESULT NumbersInRange(const com_var& value, int code, std::vector<double>& numbers) {
+HRESULT NumbersInRange(const com_var& value, int code, std::vector<double>& numbers, long limit) {
     numbers.clear();
     com_array array;
-    if (!ScriptToArray(value, array)) return DISP_E_BADVARTYPE;
+    HRESULT hr = ScriptToArray(value, array, limit);
+    if (hr == DISP_E_TYPEMISMATCH) return DISP_E_BADVARTYPE;
+    if (FAILED(hr)) return hr;
     com_array::elements elements(array);
     // An array of something other than variants holds no values this can check.
     if (elements.count() != array.count()) return DISP_E_BADVARTYPE;
-    numbers.resize(static_cast<size_t>(elements.count()));
-    for (long i = 0; i < elements.count(); ++i) {
+    const long count = elements.count() < limit ? elements.count() : limit;
+    numbers.resize(static_cast<size_t>(count));
+    for (long i = 0; i < count; ++i) {
         com_var element(elements[i]);
         double d = element.IsNumeric() ? element.ToNumber() : 0;
         if (!element.IsNumeric() || !InBinaryRange(code, d)) {

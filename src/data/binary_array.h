@@ -4,6 +4,7 @@
 #pragma once
 
 #include "object/arg_list.h"
+#include "object/com_array.h"
 
 #include <vector>
 
@@ -11,9 +12,11 @@ class NScript;
 
 // The binary type named by a value: strings only, anything else is unknown.
 int BinaryTypeOf(const com_var& value);
-// The elements of a script array or variant array as numbers, all within the range of
-// the type, or DISP_E_BADVARTYPE (and no numbers) when the value is no array or any
-// element is not such a number.
-HRESULT NumbersInRange(const com_var& value, int code, std::vector<double>& numbers);
+// The first `limit` elements of a script array or variant array as numbers, all within
+// the range of the type, or DISP_E_BADVARTYPE (and no numbers) when the value is no
+// array or any of them is not such a number; E_OUTOFMEMORY for an array too long to
+// convert.
+HRESULT NumbersInRange(const com_var& value, int code, std::vector<double>& numbers,
+                       long limit = com_array::kMaxCount);
 // The numbers as one script array (a variant array for engines without Array).
 HRESULT NumbersToScript(NScript* script, const std::vector<double>& numbers, com_var& result);

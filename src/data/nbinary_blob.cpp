@@ -60,12 +60,14 @@ HRESULT NBinaryBlob::Get(ArgList& args, com_var& result) {
 HRESULT NBinaryBlob::Set(ArgList& args, com_var&) {
     int code = args.count() == 2 ? BinaryTypeOf(args[1]) : kBinaryUChar;
     if (code == kBinaryUnknown) return DISP_E_BADVARTYPE;
+    const size_t step = BinaryTypeSize(code);
+    // Elements beyond the block would be ignored: they are not even read, so a script
+    // array of absurd length costs nothing.
+    const long fit = static_cast<long>(static_cast<size_t>(size_) / step);
     std::vector<double> values;
-    HRESULT hr = NumbersInRange(args[0], code, values);
+    HRESULT hr = NumbersInRange(args[0], code, values, fit);
     if (FAILED(hr)) return hr;
-    size_t step = BinaryTypeSize(code);
-    size_t fit = static_cast<size_t>(size_) / step;
-    for (size_t i = 0; i < values.size() && i < fit; ++i) WriteBinary(code, values[i], data() + i * step);
+    for (size_t i = 0; i < values.size(); ++i) WriteBinary(code, values[i], data() + i * step);
     return S_OK;
 }
 

@@ -185,7 +185,7 @@ HRESULT f_encode(NScript* script, ArgList& args, com_var& result) {
 HRESULT f_decode(NScript*, ArgList& args, com_var& result) {
     if (args.count() != 2) return DISP_E_BADPARAMCOUNT;
     com_array array;
-    if (!ScriptToArray(args[0], array)) return DISP_E_TYPEMISMATCH;
+    if (HRESULT hr = ScriptToArray(args[0], array); FAILED(hr)) return hr;
     int code = EncodingCode(args[1].ToText());
     if (code == kEncodingUnknown) return S_OK;
 

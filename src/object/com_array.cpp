@@ -10,6 +10,7 @@ void com_array::reset() noexcept {
 bool com_array::create(long n) {
     reset();
     if (n < 0) n = 0;
+    if (n > kMaxCount) return false;
     SAFEARRAYBOUND bound{static_cast<ULONG>(n), 0};
     psa_ = SafeArrayCreate(VT_VARIANT, 1, &bound);
     return psa_ != nullptr;

@@ -5,6 +5,11 @@
 
 class com_array {
 public:
+    // The most elements an array may have: SafeArrayCreate computes the byte size in 32
+    // bits without checking, so a longer array would get a tiny block and be written
+    // and cleared far past its end.
+    static constexpr long kMaxCount = static_cast<long>(0x7FFFFFFFu / sizeof(VARIANT));
+
     com_array() noexcept = default;
     com_array(const com_array&) = delete;
     com_array& operator=(const com_array&) = delete;
@@ -12,7 +17,7 @@ public:
 
     // Releases the current array (destroying it unless borrowed).
     void reset() noexcept;
-    // A new owned array of n empty variants, lower bound 0.
+    // A new owned array of n empty variants, lower bound 0; false beyond kMaxCount.
     bool create(long n);
     // Refers to the one-dimensional array held by value (following one VT_BYREF); borrowed.
     bool attach(const VARIANT& value);

@@ -108,18 +108,26 @@ com_var ArrayToScript(NScript* script, const com_array& array) {
     return result;
 }
 
-bool ScriptToArray(const com_var& value, com_array& array) {
-    if (array.attach_copy(value.v)) return true;
+HRESULT ScriptToArray(const com_var& value, com_array& array, long limit) {
+    if (array.attach_copy(value.v)) return S_OK;
     com_var length;
-    if (!GetMemberByName(value, "length", &length)) return false;
-    double d = length.ToNumberStrict();
-    long n = (d > 0 && d < 2147483647.0) ? static_cast<long>(d) : 0;
-    if (!array.create(n)) return false;
+    if (!GetMemberByName(value, "length", &length)) return DISP_E_TYPEMISMATCH;
+    const double d = length.ToNumberStrict();
+    // A script array's length can be set to anything up to 2^32 - 1 without any
+    // element behind it.
+    double n = d > 0 ? d : 0;
+    if (n > limit) {
+        // More elements than any array holds are refused; a caller's smaller limit
+        // just leaves the rest unread.
+        if (limit >= com_array::kMaxCount) return E_OUTOFMEMORY;
+        n = limit;
+    }
+    if (!array.create(static_cast<long>(n))) return E_OUTOFMEMORY;
     char index[16];
-    for (long i = 0; i < n; ++i) {
+    for (long i = 0; i < array.count(); ++i) {
         snprintf(index, sizeof index, "%ld", i);
         com_var element;
         if (GetMemberByName(value, index, &element)) array.set(i, element);
     }
-    return true;
+    return S_OK;
 }

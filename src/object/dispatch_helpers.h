@@ -24,5 +24,8 @@ bool ConstructDispatch(IDispatchEx* disp, const ArgList* args, com_var* result);
 // A script Array holding the elements, where the engine has a global Array;
 // otherwise a copy of the variant array.
 com_var ArrayToScript(NScript* script, const com_array& array);
-// Fills array from a variant array or from any object with "length" and indexed members.
-bool ScriptToArray(const com_var& value, com_array& array);
+// Fills array from a variant array or from any object with "length" and indexed
+// members, of which it reads the first `limit` at most: S_OK, DISP_E_TYPEMISMATCH for
+// anything else, E_OUTOFMEMORY when the elements to read are more than an array can
+// hold or memory gives. The length is checked before any element is read.
+HRESULT ScriptToArray(const com_var& value, com_array& array, long limit = com_array::kMaxCount);

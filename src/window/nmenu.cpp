@@ -6,7 +6,7 @@
 
 bool MenuItems(const com_var& value, std::vector<std::string>* items) {
     com_array array;
-    if (!ScriptToArray(value, array)) return false;
+    if (FAILED(ScriptToArray(value, array))) return false;
     items->clear();
     for (long i = 0; i < array.count(); ++i) items->push_back(array.get(i).ToText());
     return true;

@@ -117,13 +117,21 @@ TEST_F(JScriptTest, ArraysBothWays) {
 
     com_var holes = Eval("[1, , 'three']");
     com_array out;
-    ASSERT_TRUE(ScriptToArray(holes, out));
+    ASSERT_EQ(ScriptToArray(holes, out), S_OK);
     ASSERT_EQ(out.count(), 3);
     EXPECT_EQ(out.get(0).ToNumber(), 1);
     EXPECT_TRUE(out.get(1).empty());
     EXPECT_EQ(out.get(2).ToText(), "three");
     com_array none;
-    EXPECT_FALSE(ScriptToArray(com_var(5.0), none));
+    EXPECT_EQ(ScriptToArray(com_var(5.0), none), DISP_E_TYPEMISMATCH);
+    // A length no array can hold is refused before any element is read; a limit of the
+    // caller's reads only the first elements.
+    com_var huge = Eval("(function () { var h = [7, 8, 9]; h.length = 268435457; return h; })()");
+    EXPECT_EQ(ScriptToArray(huge, none), E_OUTOFMEMORY);
+    EXPECT_FALSE(none.create(com_array::kMaxCount + 1));
+    ASSERT_EQ(ScriptToArray(huge, out, 2), S_OK);
+    ASSERT_EQ(out.count(), 2);
+    EXPECT_EQ(out.get(1).ToNumber(), 8);
 
     com_array two;
     two.create(2);
@@ -131,7 +139,7 @@ TEST_F(JScriptTest, ArraysBothWays) {
     two.set(1, com_var(2.0));
     com_var back = ArrayToScript(&script, two);
     com_array again;
-    ASSERT_TRUE(ScriptToArray(back, again));
+    ASSERT_EQ(ScriptToArray(back, again), S_OK);
     EXPECT_EQ(again.get(0).ToText(), "a");
     EXPECT_EQ(again.get(1).ToNumber(), 2);
 }
@@ -142,7 +150,7 @@ TEST_F(VBScriptTest, ArraysWithoutAnArrayObject) {
     com_var a = ArrayToScript(&script, empty);
     EXPECT_EQ(a.type(), VT_ARRAY | VT_VARIANT);
     com_array out;
-    EXPECT_TRUE(ScriptToArray(Eval("Array(1, 2)"), out));
+    EXPECT_EQ(ScriptToArray(Eval("Array(1, 2)"), out), S_OK);
     EXPECT_EQ(out.count(), 2);
 }
 

@@ -2,6 +2,8 @@
 // the windows, and the data member.
 #include "window/ncontrol.h"
 
+#include <cmath>
+
 #include "host/nscript.h"
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
@@ -21,19 +23,21 @@ const PropertyInfo<NControl> NControl::propertyList[] = {
 const MemberTable<PropertyInfo<NControl>> NControl::properties(propertyList);
 
 namespace {
-// The rectangle [x, y, w, h] of four numbers; false for anything else.
+// The rectangle [x, y, w, h] of four numbers whose corners the window system can
+// place; false for anything else.
 bool ReadRect(const com_var& value, RECT* rect) {
     com_array array;
-    if (!ScriptToArray(value, array) || array.count() != 4) return false;
-    LONG n[4];
+    if (FAILED(ScriptToArray(value, array, 5)) || array.count() != 4) return false;
+    double n[4];
     for (long i = 0; i < 4; ++i) {
         const com_var item = array.get(i);
         if (!item.IsNumeric()) return false;
-        const double d = item.ToNumber();
-        if (!(d > -2147483648.0 && d < 2147483648.0)) return false;
-        n[i] = static_cast<LONG>(d);
+        n[i] = std::trunc(item.ToNumber());
+        if (!InWindowRange(n[i])) return false;
     }
-    *rect = RECT{n[0], n[1], n[0] + n[2], n[1] + n[3]};
+    if (!InWindowRange(n[0] + n[2]) || !InWindowRange(n[1] + n[3])) return false;
+    *rect = RECT{static_cast<LONG>(n[0]), static_cast<LONG>(n[1]), static_cast<LONG>(n[0] + n[2]),
+                 static_cast<LONG>(n[1] + n[3])};
     return true;
 }
 

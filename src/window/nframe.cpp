@@ -44,6 +44,7 @@ bool FrameOwner(const com_var& value, HWND* window) {
 NObjectWrap* NFrameBase::Create(ArgList& args, com_var&) {
     const size_t n = args.count();
     if (n < 2 || n > 4 || !args[0].IsNumeric() || !args[1].IsNumeric()) return nullptr;
+    if (!InWindowRange(args[0].ToNumber()) || !InWindowRange(args[1].ToNumber())) return nullptr;
     if ((n > 2 && !args[2].IsString()) || (n > 3 && !args[3].IsString())) return nullptr;
     std::string title = n > 2 ? args[2].ToText() : ProgramBaseName();
     std::string prefix = n > 3 ? args[3].ToText() : std::string();

@@ -76,6 +76,10 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// Whether a position or extent is one the window system handles: X11 carries 16-bit
+// signed coordinates, and Wine's edit control spins for ever on wider ones.
+constexpr bool InWindowRange(double v) noexcept { return v >= -32768.0 && v <= 32767.0; }
+
 // The program's module instance, looked up once.
 HINSTANCE ProgramInstance();
 // The program's window icon "IDR_MAINFRAME", or the platform's application icon.

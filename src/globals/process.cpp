@@ -5,6 +5,7 @@
 #include "globals/frame_rate_timer.h"
 #include "globals/message_pump.h"
 #include "host/nscript.h"
+#include "host/platform.h"
 #include "object/handles.h"
 #include "object/numeric.h"
 #include "window/nframe.h"
@@ -16,6 +17,7 @@
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <memory>
 #include <vector>
@@ -50,6 +52,9 @@ private:
 
 bool RunProcess(const std::string& command, bool wait, HWND owner, DWORD* exitCode) {
     *exitCode = 0;
+    // CreateProcess takes 32,767 characters with the terminating NUL; longer lines are
+    // refused here rather than trusted to every layer below.
+    if (command.size() >= 32767) return false;
     std::unique_ptr<OwnerDisabled> disabled;
     if (wait && owner) disabled = std::make_unique<OwnerDisabled>(owner);
 
@@ -113,6 +118,16 @@ HRESULT f_exec(NScript* script, ArgList& args, com_var& result) {
     // for a file that is not there must learn of it.
     if (!path.empty()) {
         std::unique_ptr<FILE, int (*)(FILE*)> file(fopen(path.c_str(), "rb"), fclose);
+        // A relative name missing from the current folder may lie beside the main
+        // script, started from elsewhere.
+        const char c = path[0];
+        if (!file && c != '\\' && c != '/' && path.find(':') == std::string::npos && *BaseDirectory()) {
+            std::string beside = BaseDirectory();
+            if (beside.back() != '\\' && beside.back() != '/') beside += '\\';
+            beside += path;
+            file.reset(fopen(beside.c_str(), "rb"));
+            if (file) path = beside;
+        }
         if (file) {
             file.reset();
             loaded = script && script->LoadScriptFile(path);
@@ -130,6 +145,15 @@ HRESULT f_system(NScript*, ArgList& args, com_var& result) {
         const char* comspec = getenv("COMSPEC");
         command = comspec && *comspec ? comspec : "cmd.exe";
         if (command.find(' ') != std::string::npos) command = "\"" + command + "\"";
+    } else {
+        // The run-time library runs "%COMSPEC% /c command", and cmd.exe takes 8,191
+        // characters in all (Wine's crashes on longer ones): refused as a failed run.
+        const char* comspec = getenv("COMSPEC");
+        const size_t shell = (comspec && *comspec ? strlen(comspec) : 7) + 4;
+        if (command.size() + shell > 8191) {
+            result = com_var(-1.0);
+            return S_OK;
+        }
     }
     FlushStreams();
     result = com_var(static_cast<double>(system(command.c_str())));
@@ -139,6 +163,12 @@ HRESULT f_system(NScript*, ArgList& args, com_var& result) {
 HRESULT f_startfile(NScript*, ArgList& args, com_var& result) {
     if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
     std::string path = args[0].ToText();
+    // The shell takes a path of MAX_PATH characters at most (and Wine's overruns a
+    // buffer of that size on a longer one).
+    if (path.size() >= MAX_PATH) {
+        result = com_var(false);
+        return S_OK;
+    }
     HINSTANCE shell = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     result = com_var(reinterpret_cast<INT_PTR>(shell) > 32);
     return S_OK;

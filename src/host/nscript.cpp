@@ -139,6 +139,23 @@ bool NScript::InvokeByName(const std::string& name, DISPPARAMS* params, VARIANT*
                                        argErr));
 }
 
+void NScript::RecordError(HRESULT status) {
+    if (!open() || site_->family != EngineFamily::VBScript) return;
+    // Err is no member of the script's global object; the engine gives it as the
+    // value of an expression.
+    com_var err;
+    excep_info excep;
+    if (FAILED(parser_->ParseScriptText(L"Err", nullptr, nullptr, nullptr, 0, 0, SCRIPTTEXT_ISEXPRESSION, &err.v,
+                                        &excep)))
+        return;
+    com_ptr<IDispatch> disp = com_ptr<IDispatch>::adopt(err.ToDispatch());
+    if (!disp) return;
+    ArgList args;
+    args.push_back(com_var(static_cast<double>(static_cast<int32_t>(status))));
+    ScriptErrorsToCaller quiet(this, true);  // Raise fails by design: it reports the status
+    CallDispatch(disp.get(), "Raise", &args, nullptr);
+}
+
 IDispatch* NScript::GetScriptObject(const std::string& name) {
     if (!dispatch_ || name.empty()) return nullptr;
     com_var value;
@@ -166,3 +183,7 @@ bool ScriptCaseSensitive(const NScript* script) { return script->caseSensitive()
 IDispatchEx* ScriptGlobalObject(const NScript* script) { return script->globalObject(); }
 
 IDispatch* ScriptObject(NScript* script, const std::string& name) { return script->GetScriptObject(name); }
+
+bool SetScriptErrorsToCaller(NScript* script, bool on) { return script->SetErrorsToCaller(on); }
+
+void ScriptRecordError(NScript* script, HRESULT status) { script->RecordError(status); }

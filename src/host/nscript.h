@@ -44,6 +44,16 @@ public:
     // The engine's global object (no reference taken), or null when closed.
     IDispatchEx* globalObject() const noexcept { return global_.get(); }
     bool open() const noexcept { return site_ && engine_ && parser_ && dispatch_; }
+    // Raises the status in VBScript's Err object (through Err.Raise, which keeps its
+    // standard number and text); nothing under other engines.
+    void RecordError(HRESULT status);
+    // See NScriptSite::errorsToCaller; returns the previous setting.
+    bool SetErrorsToCaller(bool on) noexcept {
+        if (!site_) return false;
+        bool was = site_->errorsToCaller;
+        site_->errorsToCaller = on;
+        return was;
+    }
 
 private:
     HRESULT Parse(const wchar_t* code, DWORD cookie);

@@ -111,6 +111,8 @@ std::string FormatScriptError(const std::string& file, unsigned long line, const
 // answer only makes it report the same error again its own way.
 STDMETHODIMP NScriptSite::OnScriptError(IActiveScriptError* error) {
     if (!error) return S_OK;
+    // Not S_OK: the engine then hands the error itself back to its caller.
+    if (errorsToCaller) return S_FALSE;
     try {
         DWORD cookie = 0;
         ULONG line = 0;

@@ -55,6 +55,10 @@ public:
     EngineFamily family = EngineFamily::Other;
     // Errors reported so far, so that callers can tell whether a failure was reported.
     unsigned long errorsReported = 0;
+    // Set while the host calls into the engine for a call the script itself made (a
+    // callable property, say): an error there goes back, unreported, to the host and
+    // from it to the script, which may catch it.
+    bool errorsToCaller = false;
     // Keeps the text of a loaded file, whose lines complete reports that come without one.
     void KeepSourceText(unsigned long cookie, std::wstring text);
 

@@ -3,6 +3,7 @@
 
 #include "object/com_ptr.h"
 #include "object/member_name_table.h"
+#include "object/script_context.h"
 #include "object/text.h"
 
 #include <math.h>
@@ -158,13 +159,25 @@ HRESULT NObjectWrap::FallbackId(IDispatchEx* fallback, DISPID id, DISPID* target
 STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    EXCEPINFO* excep, IServiceProvider* caller) {
     try {
+        // Engine errors met from here on are the host's to report (event handlers run
+        // by a modal loop, say), except where a call below routes them back.
+        ScriptErrorsToCaller hostCall(object_->script(), false);
         if (id != DISPID_VALUE) {
             if (NProp* prop = props_.Find(id)) return InvokeProperty(*prop, lcid, flags, params, result, excep, caller);
             DISPID target;
-            if (IDispatchEx* fallback = object_->Fallback(); fallback && FallbackId(fallback, id, &target) == S_OK)
+            if (IDispatchEx* fallback = object_->Fallback(); fallback && FallbackId(fallback, id, &target) == S_OK) {
+                ScriptErrorsToCaller scriptCall(object_->script(), true);
                 return fallback->InvokeEx(target, lcid, flags, params, result, excep, caller);
+            }
         }
-        return InvokeObject(id, flags, params, result);
+        HRESULT hr = InvokeObject(id, flags, params, result);
+        // Wine's VBScript drops the status of a call on an object held in a variable
+        // (`x = f(1, 2)`, `f 1, 2`) and goes on as if it had succeeded; its Err object
+        // still tells On Error Resume Next.
+        if (FAILED(hr) && id == DISPID_VALUE && (flags & DISPATCH_METHOD) && !object_->caseSensitive() &&
+            object_->script())
+            ScriptRecordError(object_->script(), hr);
+        return hr;
     } catch (const std::out_of_range&) {
         return DISP_E_BADPARAMCOUNT;  // a handler read an argument it did not count
     } catch (...) {
@@ -196,8 +209,14 @@ HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VAR
     case DISPATCH_METHOD | DISPATCH_PROPERTYGET:
         // A call whose value the script uses: its failure must reach the script as
         // it does for a call used as a statement, not pass as an empty success.
-        hr = object_->GetProp(name, value);
-        if (hr == DISP_E_MEMBERNOTFOUND) hr = object_->Call(name, args, value);
+        if (args.empty()) {
+            hr = object_->GetProp(name, value);
+            if (hr == DISP_E_MEMBERNOTFOUND) hr = object_->Call(name, args, value);
+            break;
+        }
+        // With arguments it can only be a call; a property takes none.
+        hr = object_->Call(name, args, value);
+        if (hr == DISP_E_MEMBERNOTFOUND && object_->GetProp(name, value) == S_OK) hr = DISP_E_BADPARAMCOUNT;
         break;
     case DISPATCH_PROPERTYPUT:
     case DISPATCH_PROPERTYPUTREF:
@@ -276,6 +295,7 @@ HRESULT NObjectWrap::InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARA
     switch (flags) {
     case DISPATCH_METHOD: {
         com_var value(prop.value);  // the call may replace the property
+        ScriptErrorsToCaller scriptCall(object_->script(), true);
         return CallValue(value, lcid, params, result, excep, caller);
     }
     case DISPATCH_PROPERTYGET: {
@@ -290,6 +310,7 @@ HRESULT NObjectWrap::InvokeProperty(NProp& prop, LCID lcid, WORD flags, DISPPARA
         }
         // The call's own status, so that a wrong count stays a wrong count.
         com_var value(prop.value);
+        ScriptErrorsToCaller scriptCall(object_->script(), true);
         return CallValue(value, lcid, params, result, excep, caller);
     }
     case DISPATCH_PROPERTYPUT:

@@ -18,3 +18,27 @@ IDispatchEx* ScriptGlobalObject(const NScript* script);
 // A new reference to the script's global of that name (its Array constructor, say),
 // or null.
 IDispatch* ScriptObject(NScript* script, const std::string& name);
+// Whether an error the engine meets in a call the host makes into it goes back to the
+// host's caller instead of being reported; returns the previous setting.
+bool SetScriptErrorsToCaller(NScript* script, bool on);
+// Sets the engine's own error state to the status where the engine keeps one that the
+// script reads (VBScript's Err); nothing elsewhere.
+void ScriptRecordError(NScript* script, HRESULT status);
+
+// Routes engine errors for as long as it lives. On while the host makes a call into
+// the engine that belongs to the script's own call into the host (its failure goes
+// back to the script, whose try or On Error may catch it); off inside every call of
+// the script into the host, so that event handlers run from there report as ever.
+class ScriptErrorsToCaller {
+public:
+    ScriptErrorsToCaller(NScript* script, bool on) : script_(script), was_(script && SetScriptErrorsToCaller(script, on)) {}
+    ~ScriptErrorsToCaller() {
+        if (script_) SetScriptErrorsToCaller(script_, was_);
+    }
+    ScriptErrorsToCaller(const ScriptErrorsToCaller&) = delete;
+    ScriptErrorsToCaller& operator=(const ScriptErrorsToCaller&) = delete;
+
+private:
+    NScript* script_;
+    bool was_;
+};

@@ -223,6 +223,17 @@ const struct {
     {0x80040154u, 429},  // REGDB_E_CLASSNOTREG
 };
 
+// The system's texts of general COM statuses, for errors that come with neither a
+// description nor an engine number (Wine's VBScript gives E_FAIL for "Object required").
+const MessageInfo kSystem[] = {
+    {0x4001, "Not implemented"},
+    {0x4002, "No such interface supported"},
+    {0x4003, "Invalid pointer"},
+    {0x4004, "Operation aborted"},
+    {0x4005, "Unspecified error"},
+    {0xFFFF, "Catastrophic failure"},
+};
+
 template <size_t N>
 const char* Find(const MessageInfo (&table)[N], uint32_t number) {
     for (const MessageInfo& m : table)
@@ -254,6 +265,8 @@ std::string ErrorDescription(EngineFamily family, const std::string& description
                              uint32_t status) {
     if (!description.empty()) return description;
     if (const char* standard = StandardErrorMessage(family, status)) return standard;
+    if ((status & 0xFFFF0000u) == 0x80000000u)
+        if (const char* system = Find(kSystem, status & 0xFFFFu)) return system;
     char hex[16];
     snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(status));
     return source.empty() ? std::string(hex) : source + " (" + hex + ")";

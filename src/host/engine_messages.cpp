@@ -265,9 +265,10 @@ std::string ErrorDescription(EngineFamily family, const std::string& description
                              uint32_t status) {
     if (!description.empty()) return description;
     if (const char* standard = StandardErrorMessage(family, status)) return standard;
-    if ((status & 0xFFFF0000u) == 0x80000000u)
-        if (const char* system = Find(kSystem, status & 0xFFFFu)) return system;
     char hex[16];
     snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(status));
-    return source.empty() ? std::string(hex) : source + " (" + hex + ")";
+    if (!source.empty()) return source + " (" + hex + ")";
+    if ((status & 0xFFFF0000u) == 0x80000000u)
+        if (const char* system = Find(kSystem, status & 0xFFFFu)) return system;
+    return hex;
 }

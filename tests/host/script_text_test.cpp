@@ -44,6 +44,8 @@ TEST(ScriptText, DescriptionsAreNeverEmpty) {
         {EngineFamily::Other, "", "", kVbDivision, "0x800A000B"},
         {EngineFamily::VBScript, "", "Microsoft VBScript compilation error", 0x80004005u,
          "Microsoft VBScript compilation error (0x80004005)"},
+        {EngineFamily::VBScript, "", "", 0x80004005u, "Unspecified error"},  // Wine's "Object required"
+        {EngineFamily::Other, "", "", 0x8000FFFFu, "Catastrophic failure"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorDescription(c.family, c.description, c.source, c.status), c.expected) << c.expected;

@@ -18,7 +18,7 @@ if [ "${1:-}" = --vbs ]; then
         }
         $1 == "M" { m[++nm] = $2 "." $3; mt[nm] = "gO." $3 }
         $1 == "P" { p[++np] = $2 "." $3; pt[np] = "gO." $3 }
-        $1 == "G" && $3 != "JScript" { m[++nm] = "G." $2; mt[nm] = ($2 == "exit" ? "Script.exit" : $2) }
+        $1 == "G" && $3 != "JScript" { m[++nm] = "G." tolower($2); mt[nm] = ($2 == "exit" ? "Script.exit" : $2) }
         END {
             m[++nm] = "Script.args"; mt[nm] = "Script.args"
             m[++nm] = "Script.version"; mt[nm] = "Script.version"

@@ -1,7 +1,7 @@
 // Hostile-argument sweep (JScript): every member of every host class and every
 // global function, called with awkward values and 0 to 3 arguments, on fresh, open
 // and closed objects. Run by sweep.test.sh:
-//   sweep.js MEMBERS [full|small]
+//   sweep.js MEMBERS [full|small|tiny [CALLS [timed|trace]]]
 // MEMBERS lists the member tables of src/ ("M class name min max", "P class name
 // get put") and the global names ("G name engine"). Every call is caught; a call
 // outside a method's argument counts that succeeds is a fault, and so is a class or

@@ -1,6 +1,6 @@
 ' Hostile-argument sweep (VBScript): the members of sweep.js, reached through
 ' VBScript's own calls (names lower-cased, arguments by reference, real arrays).
-' Run by sweep.test.sh:  sweep.vbs MEMBERS full|small CALLS
+' Run by sweep.test.sh:  sweep.vbs MEMBERS full|small|tiny CALLS [trace [ONLY]]
 ' CALLS is members.sh --vbs: Subs that call each member by its own name.
 ' The last line is "sweep: done, N faults".
 Option Explicit

@@ -9,23 +9,10 @@
 // frame of the sweep's own (dialogs closed, menus ended, modal frames closed).
 // The last line is "sweep: done, N faults".
 
-// Faults known and being fixed elsewhere: the calls they hit are left out. Empty the
-// list when they are fixed. Each entry: where (class/member, "*" for any) and which
-// value (its name in the value table, "*" for any), or a count check ("count").
-var known = [
-    // (1) an array of length 268435457 crashes every member that takes an array.
-    { where: "*", value: "hugeArray", note: "array of length 2^28+1 crashes" },
-    // (2) an edit box 100000 pixels wide hangs in Wine's EDIT on a long text.
-    { where: "EditBoxWide/set", value: "long", note: "wide edit box hangs on set" },
-    { where: "EditBoxWide/data", value: "long", note: "wide edit box hangs on data" },
-    // (3) startfile with a 1000-char text, system with a 32000-char text end the process.
-    { where: "globals/startfile", value: "long", note: "startfile kills the process" },
-    { where: "globals/system", value: "long", note: "system kills the process" },
-    // (4) VBScript only: wrong argument counts of a DllFunc call pass (sweep.vbs).
-    // (5) a caught error inside Script.args(0) is still printed on standard error.
-    { where: "Script/args", value: "*", note: "caught error printed on stderr" }
-    // (6) VBScript only: "Object required" shows 0x80004005 (sweep.vbs).
-];
+// Faults known and not yet fixed: the calls they hit are left out. Each entry: where
+// (class/member, "*" for any) and which value (its name in the value table, "*" for
+// any), or a count check ("count").
+var known = [];
 
 // Value sets: full (19 values), small (8) or tiny (4, for the emulated 32-bit build,
 // which also sweeps fewer object states).

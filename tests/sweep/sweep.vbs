@@ -5,23 +5,13 @@
 ' The last line is "sweep: done, N faults".
 Option Explicit
 
-' Faults known and being fixed elsewhere: the calls they hit are left out. Empty the
-' list when they are fixed. Each entry: "where|value" (where is class/member or *,
-' value a name of the value table, * for any, or count for wrong argument counts).
+' Faults known and not yet fixed: the calls they hit are left out. Each entry:
+' "where|value" (where is class/member or *, value a name of the value table, * for
+' any, or count for wrong argument counts).
 Dim known
-known = Array( _
-    "editboxwide/set|long", "editboxwide/data|long", _
-    "globals/startfile|long", "globals/system|long", _
-    "dllfunc/|count", _
-    "script/args|*", _
-    "frame/handler object|*")
-' (1) the array of length 2^28+1 is a JScript value only (sweep.js).
-' (2) a wide edit box hangs on a long text; (3) startfile and system end the process
-' on long texts; (4) wrong argument counts of a DllFunc call pass under VBScript;
-' (5) a caught error inside Script.args(0) is printed on standard error;
-' (6) "Object required" shows 0x80004005: the sweep does not read error texts.
-' Found by the sweep: a frame opened with a VBScript class instance as its handler
-' object never calls the instance's onTimer (handler objects are not swept here).
+known = Array("frame/handler object|*")
+' A frame opened with a VBScript class instance as its handler object never calls the
+' instance's onTimer (handler objects are not swept here).
 
 ' Value sets: full (18 values), small (10) or tiny (4, for the emulated 32-bit build,
 ' which also sweeps fewer object states).

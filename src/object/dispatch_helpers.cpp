@@ -13,7 +13,11 @@ HRESULT NameToId(IDispatch* disp, const std::string& name, DISPID* id) {
     if (name.empty()) return S_OK;
     bstr_ptr bname(NewBstr(name));
     LPOLESTR names[] = {bname.get()};
-    return disp->GetIDsOfNames(IID_NULL, names, 1, GetUserDefaultLCID(), id);
+    HRESULT hr = disp->GetIDsOfNames(IID_NULL, names, 1, GetUserDefaultLCID(), id);
+    if (hr != E_NOTIMPL) return hr;
+    // Wine's VBScript class instances answer names through IDispatchEx only.
+    com_ptr<IDispatchEx> ex = com_ptr<IDispatch>::share(disp).query<IDispatchEx>(IID_IDispatchEx);
+    return ex ? ex->GetDispID(bname.get(), fdexNameCaseSensitive, id) : hr;
 }
 
 HRESULT InvokeWith(IDispatch* disp, DISPID id, WORD flags, const ArgList* args, com_var* result) {

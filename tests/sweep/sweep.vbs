@@ -9,9 +9,7 @@ Option Explicit
 ' "where|value" (where is class/member or *, value a name of the value table, * for
 ' any, or count for wrong argument counts).
 Dim known
-known = Array("frame/handler object|*")
-' A frame opened with a VBScript class instance as its handler object never calls the
-' instance's onTimer (handler objects are not swept here).
+known = Array()
 
 ' Value sets: full (18 values), small (10) or tiny (4, for the emulated 32-bit build,
 ' which also sweeps fewer object states).
@@ -83,8 +81,7 @@ Set PostMessage = DllFunc.New("user32.dll", "int PostMessageA(int, uint, uint, i
 Set EndMenu = DllFunc.New("user32.dll", "int EndMenu(int) cdecl")
 Dim armed : armed = ""
 Dim modalTarget : Set modalTarget = Nothing
-' The closer's handler is a global Sub of its event prefix: a frame opened with a
-' VBScript class instance as handler object never calls its onTimer (see known).
+' The closer's handler is a global Sub of its event prefix.
 Sub closer_onTimer(e)
     Dim h
     On Error Resume Next

@@ -36,7 +36,7 @@ double ProcessAgeMs() {
 // Each test runs in a process of its own, so nothing else has loaded these yet.
 TEST(PlatformTest, WindowServicesStartOnFirstUse) {
     PlatformServices platform;
-    for (const char* dll : {"comctl32.dll", "atl.dll", "shell32.dll", "comdlg32.dll", "winmm.dll"})
+    for (const char* dll : {"comctl32.dll", "atl.dll", "shell32.dll", "comdlg32.dll", "winmm.dll", "msimg32.dll"})
         EXPECT_FALSE(Loaded(dll)) << dll;
 
     for (int round = 0; round < 2; ++round) {

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# A script that opens no window and times nothing starts without the libraries only
-# those need (they are delay-loaded and readied on first use); one that calls tick()
-# loads the multimedia library for it. Wine lists each DLL as it loads,
-# with the process's id: other processes (the desktop's, a 32-bit build's start.exe)
-# are left out.
+# A script that opens no window, times nothing and draws nothing with alpha starts
+# without the libraries only those need (they are delay-loaded and readied on first
+# use); one that calls tick() loads the multimedia library for it. Wine lists each DLL
+# as it loads, with the process's id: other processes (the desktop's, a 32-bit build's
+# start.exe) are left out.
 set -u
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 printf 'function main() { print("ok"); }\n' >"$tmp/quiet.js"
 printf 'function main() { print(tick() > 0 ? "ok" : "no tick"); }\n' >"$tmp/tick.js"
-unneeded='comctl32|comdlg32|shell32|atl|winmm|msacm32'
+unneeded='comctl32|comdlg32|shell32|atl|winmm|msacm32|msimg32'
 
 exe="${KOVA_EXE##*/}"
 loaded() {  # script: the DLLs the process loaded, lower-case, one a line

@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
-# Start-up time: a trivial console program, kova.exe on a hello-world script and the
-# platform's own console script host on the same script, run in turn under the
+# Start-up time of both builds in one table: a trivial console program, a program that
+# only enters a COM apartment and creates the engine (the floor for any script host),
+# kova.exe on a hello-world script, the platform's own console script host on the same
+# script, and ./kova, the launcher, on it; each for x86_64 and i686, under the
 # project's Wine prefix with a running wineserver and standard input from /dev/null.
-# Beside them: a program that only enters a COM apartment and creates the engine (the
-# floor for any script host), and ./kova, the launcher, on the script.
-# Prints the median and the fastest run of each, in milliseconds.
-# Run from anywhere after scripts/build.sh: bench/startup.sh [runs]   (default 9)
+# Prints the median and the fastest run of each in milliseconds, then what kova.exe
+# adds to the floor: the median of each round's difference, as the two run back to back.
+# Run from anywhere after scripts/build.sh: bench/startup.sh [runs]   (default 11)
+# KOVA_ARCHES="x86_64" (or "i686") measures one build only.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-runs="${1:-9}"
-build="$root/build/${KOVA_ARCH:-x86_64}"
-# kova first: that run regenerates the build files if this target is new to them.
-cmake --build "$build" --target kova >/dev/null
-cmake --build "$build" --target bench_hello bench_hello_com >/dev/null
+runs="${1:-11}"
+read -r -a arches <<<"${KOVA_ARCHES:-x86_64 i686}"
 KOVA_ROOT="$root"
 source "$root/scripts/wine-env.sh"
+for arch in "${arches[@]}"; do
+    build="$root/build/$arch"
+    [ -f "$build/CMakeCache.txt" ] || { echo "startup.sh: no build in $build (scripts/build.sh)" >&2; exit 1; }
+    # kova first: that run regenerates the build files if this target is new to them.
+    cmake --build "$build" --target kova >/dev/null
+    cmake --build "$build" --target bench_hello bench_hello_com >/dev/null
+done
 kova_wine_ready
 
 script="Z:${root//\//\\}\\bench\\hello.js"
@@ -26,45 +32,64 @@ declare -A label=(
     [cscript]="cscript.exe //nologo bench/hello.js"
     [launcher]="./kova bench/hello.js (the launcher too)"
 )
-run() {
-    case "$1" in
+# The platform's 32-bit programs live in syswow64.
+declare -A cscript=([x86_64]='C:\windows\system32\cscript.exe' [i686]='C:\windows\syswow64\cscript.exe')
+run() {  # arch name
+    local build="$root/build/$1"
+    case "$2" in
         program) "$KOVA_WINE" "$build/bench_hello.exe" ;;
         com) "$KOVA_WINE" "$build/bench_hello_com.exe" ;;
         kova) "$KOVA_WINE" "$build/kova.exe" "$script" ;;
-        cscript) "$KOVA_WINE" cscript.exe //nologo "$script" ;;
-        launcher) "$root/kova" "$root/bench/hello.js" ;;
+        cscript) "$KOVA_WINE" "${cscript[$1]}" //nologo "$script" ;;
+        launcher) KOVA_ARCH=$1 "$root/kova" "$root/bench/hello.js" ;;
     esac </dev/null
 }
 # Each program must print the greeting; a warm-up run also loads the files into the
 # page cache.
-for name in "${names[@]}"; do
-    out="$(run "$name" 2>&1)" || true
-    [ "${out%$'\r'}" = "Hello, world!" ] || { echo "$name printed: $out" >&2; exit 1; }
-done
-
-# Runs take turns, so a slow moment of the machine touches every program alike.
-declare -A times
-for ((i = 0; i < runs; i++)); do
+for arch in "${arches[@]}"; do
     for name in "${names[@]}"; do
-        start=$EPOCHREALTIME
-        run "$name" >/dev/null 2>&1
-        end=$EPOCHREALTIME
-        times[$name]+="$(((${end/./} - ${start/./}) / 1000)) "
+        out="$(run "$arch" "$name" 2>&1)" || true
+        [ "${out%$'\r'}" = "Hello, world!" ] || { echo "$arch $name printed: $out" >&2; exit 1; }
     done
 done
 
+# Runs take turns, so a slow moment of the machine touches every program alike; kova.exe
+# runs right after the floor. Times in microseconds.
+declare -A times diffs
+for ((i = 0; i < runs; i++)); do
+    for arch in "${arches[@]}"; do
+        for name in "${names[@]}"; do
+            start=$EPOCHREALTIME
+            run "$arch" "$name" >/dev/null 2>&1
+            end=$EPOCHREALTIME
+            took=$((${end/./} - ${start/./}))
+            times[$arch.$name]+="$took "
+            [ "$name" = com ] && floor=$took
+            [ "$name" = kova ] && diffs[$arch]+="$((took - floor)) "
+        done
+    done
+done
+
+ms() { awk -v u="$1" 'BEGIN { printf "%.1f", u / 1000 }'; }
 median() { tr ' ' '\n' | sed '/^$/d' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 fastest() { tr ' ' '\n' | sed '/^$/d' | sort -n | head -n 1; }
 declare -A med
 printf 'start-up, %d runs each, ms\n' "$runs"
-printf '%-45s %7s %7s\n' program median fastest
+printf '%-45s' program
+for arch in "${arches[@]}"; do printf ' %8s %8s' "$arch" fastest; done
+printf '\n'
 for name in "${names[@]}"; do
-    med[$name]=$(median <<<"${times[$name]}")
-    printf '%-45s %7s %7s\n' "${label[$name]}" "${med[$name]}" "$(fastest <<<"${times[$name]}")"
+    printf '%-45s' "${label[$name]}"
+    for arch in "${arches[@]}"; do
+        med[$arch.$name]=$(median <<<"${times[$arch.$name]}")
+        printf ' %8s %8s' "$(ms "${med[$arch.$name]}")" "$(ms "$(fastest <<<"${times[$arch.$name]}")")"
+    done
+    printf '\n'
 done
 echo
-printf 'kova.exe own work (median minus the trivial program): %d ms\n' $((med[kova] - med[program]))
-printf 'kova.exe beyond the COM apartment and engine: %d ms\n' $((med[kova] - med[com]))
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-printf 'kova.exe / cscript.exe: %s (target: at most 0.50; the COM floor alone: %s)\n' \
-    "$(ratio "${med[kova]}" "${med[cscript]}")" "$(ratio "${med[com]}" "${med[cscript]}")"
+for arch in "${arches[@]}"; do
+    printf '%s: kova.exe beyond the COM apartment and engine: %s ms (median of the rounds), ' \
+        "$arch" "$(ms "$(median <<<"${diffs[$arch]}")")"
+    printf 'kova.exe / cscript.exe: %s\n' "$(ratio "${med[$arch.kova]}" "${med[$arch.cscript]}")"
+done

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The 64-bit and the 32-bit build side by side. Runs startup.sh, dispatch.js, native.js,
-# codec.sh and frame.sh once for each build (KOVA_ARCH=x86_64, then i686, benchmark by
-# benchmark) and prints one Markdown table of a few of their figures, with the columns
-# what, x86_64, i686 and unit. Progress goes to standard error.
+# The 64-bit and the 32-bit build side by side. Runs startup.sh once (it times both
+# builds), then dispatch.js, native.js, codec.sh and frame.sh once for each build
+# (KOVA_ARCH=x86_64, then i686, benchmark by benchmark) and prints one Markdown table of
+# a few of their figures, with the columns what, x86_64, i686 and unit. Progress goes
+# to standard error.
 # Run from anywhere after scripts/build.sh: bench/targets.sh [COUNT [FRAMES]]
 # COUNT: calls per loop of dispatch.js and native.js (default 300,000, which keeps each
 # 32-bit run under half a minute); FRAMES per line of frame.js (default 50). frame.sh
@@ -25,7 +26,8 @@ measure() {  # name command...
     done
 }
 declare -A out
-measure startup bench/startup.sh 11
+echo "targets.sh: startup, both builds" >&2
+startup="$(bench/startup.sh 11 | tr -d '\r')"
 measure dispatch ./kova bench/dispatch.js "$count"
 measure native ./kova bench/native.js "$count"
 measure codec bench/codec.sh 1 1
@@ -49,7 +51,9 @@ row() {  # what unit format name words field
 }
 echo '| what | x86_64 | i686 | unit |'
 echo '|---|---|---|---|'
-row 'start-up: `./kova bench/hello.js`, median of 11' ms %s startup './kova bench/hello.js' -2
+# startup.sh prints the median and the fastest run of each build on one line.
+printf '| %s | %s | %s | %s |\n' 'start-up: `./kova bench/hello.js`, median of 11' \
+    "$(figure "$startup" './kova bench/hello.js' -4)" "$(figure "$startup" './kova bench/hello.js' -2)" ms
 row "host call \`sprintf(\"\")\`, net ($count calls)" µs %s dispatch 'host call sprintf("")' -1
 row "\`DllFunc\` call \`kept_c()\`, net ($count calls)" µs %s native 'DllFunc kept_c()' -1
 row '`Image.load` of a 6000 × 4000 PNG' ms %.0f codec load.png 3

@@ -78,7 +78,8 @@ constexpr size_t kMaxParameters = 256;
 
 NObjectWrap* NDllFunc::Create(ArgList& args, com_var&) {
     if (args.count() != 2) return nullptr;
-    // Native code may create windows of the common control and container classes.
+    // Native code may create windows of the common control and container classes, and
+    // may sleep or set timers at the 1 ms resolution.
     EnsureWindowServices();
     library_ = args[0].ToText();
     wideLibrary_ = ToWide(library_);

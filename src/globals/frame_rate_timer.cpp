@@ -2,16 +2,16 @@
 #include "globals/frame_rate_timer.h"
 
 #include "globals/message_pump.h"
+#include "host/platform.h"
 
 #include <mmsystem.h>
 
-namespace {
-// Constructed with the program's other globals, before main runs, so that the first
-// frame is measured from start-up and not from the first fps or sync.
-FrameRateTimer g_processTimer(timeGetTime());
-}  // namespace
-
-FrameRateTimer& FrameRateTimer::Process() noexcept { return g_processTimer; }
+// Made by the first fps or sync, but its first frame is measured from the program's
+// start, not from that call.
+FrameRateTimer& FrameRateTimer::Process() noexcept {
+    static FrameRateTimer timer(LoadTick());
+    return timer;
+}
 
 bool FrameRateTimer::SetRate(int32_t rate, DWORD now) noexcept {
     if (rate < 1) return false;
@@ -21,6 +21,7 @@ bool FrameRateTimer::SetRate(int32_t rate, DWORD now) noexcept {
 }
 
 DWORD FrameRateTimer::Sync() {
+    EnsureTimerResolution();
     // Frames already over are skipped in one step: counting them one interval at a
     // time could circle past the 32-bit wrap of the tick for ever.
     DWORD skipped = 0;

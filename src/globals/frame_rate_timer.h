@@ -23,7 +23,8 @@ public:
     DWORD interval() const noexcept { return interval_; }
     DWORD deadline() const noexcept { return deadline_; }
 
-    // The one clock of the process, started while the program loads.
+    // The one clock of the process, made by its first use; its first frame ends one
+    // start interval after the program was loaded.
     static FrameRateTimer& Process() noexcept;
 
 private:

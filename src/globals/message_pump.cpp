@@ -1,6 +1,8 @@
 // Window messages served while the script waits.
 #include "globals/message_pump.h"
 
+#include "host/platform.h"
+
 #include <mmsystem.h>
 
 bool DispatchOneMessage() {
@@ -12,6 +14,7 @@ bool DispatchOneMessage() {
 }
 
 void PumpMessages(DWORD ms) {
+    EnsureTimerResolution();
     DWORD start = timeGetTime();
     MSG msg;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
@@ -25,6 +28,7 @@ void PumpMessages(DWORD ms) {
 }
 
 void SleepDispatching(DWORD ms) {
+    EnsureTimerResolution();
     DWORD end = timeGetTime() + ms;
     Sleep(0);
     // Past the wrap of the tick, now can jump beyond end without ever reaching it;

@@ -10,7 +10,6 @@
 #include "object/numeric.h"
 #include "window/nframe.h"
 
-#include <mmsystem.h>
 #include <objbase.h>
 #include <shellapi.h>
 
@@ -67,6 +66,8 @@ bool RunProcess(const std::string& command, bool wait, HWND owner, DWORD* exitCo
     PROCESS_INFORMATION info;
     ZeroMemory(&info, sizeof info);
     FlushStreams();
+    // Programs the script starts run, like the script, with the 1 ms timer resolution.
+    EnsureTimerResolution();
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
                         &startup, &info))
         return false;
@@ -98,7 +99,7 @@ HRESULT f_beep(NScript*, ArgList& args, com_var&) {
 
 HRESULT f_tick(NScript*, ArgList& args, com_var& result) {
     if (!args.empty()) return DISP_E_BADPARAMCOUNT;
-    result = com_var(static_cast<double>(timeGetTime()));
+    result = com_var(static_cast<double>(TickCount()));
     return S_OK;
 }
 
@@ -156,6 +157,7 @@ HRESULT f_system(NScript*, ArgList& args, com_var& result) {
         }
     }
     FlushStreams();
+    EnsureTimerResolution();  // as for process
     result = com_var(static_cast<double>(system(command.c_str())));
     return S_OK;
 }
@@ -169,6 +171,7 @@ HRESULT f_startfile(NScript*, ArgList& args, com_var& result) {
         result = com_var(false);
         return S_OK;
     }
+    EnsureTimerResolution();  // as for process
     HINSTANCE shell = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     result = com_var(reinterpret_cast<INT_PTR>(shell) > 32);
     return S_OK;
@@ -206,7 +209,7 @@ HRESULT f_guid(NScript*, ArgList& args, com_var& result) {
 
 HRESULT f_fps(NScript*, ArgList& args, com_var&) {
     if (args.count() != 1) return DISP_E_BADPARAMCOUNT;
-    FrameRateTimer::Process().SetRate(TruncateToInt32(args[0].ToNumber()), timeGetTime());
+    FrameRateTimer::Process().SetRate(TruncateToInt32(args[0].ToNumber()), TickCount());
     return S_OK;
 }
 

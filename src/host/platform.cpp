@@ -1,5 +1,5 @@
-// The COM apartment and 1 ms timers at start-up; common controls and the ActiveX
-// container window class on first use.
+// The COM apartment at start-up; common controls, the ActiveX container window class
+// and the 1 ms timer resolution on first use.
 #include "host/platform.h"
 
 #include <commctrl.h>
@@ -19,28 +19,55 @@ void RegisterContainerClass() {
 }
 
 std::string g_baseDirectory;
+OnceFlag g_windowServices;
+OnceFlag g_timerResolution;
 
-bool PrepareWindowServices() {
-    // comctl32 is delay-loaded: this first call loads it.
-    InitCommonControls();
-    RegisterContainerClass();
-    return true;
+// The performance counter when the program was loaded, for LoadTick.
+LARGE_INTEGER ReadCounter() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
 }
+const LARGE_INTEGER g_loadCounter = ReadCounter();
 }  // namespace
 
-PlatformServices::PlatformServices() {
-    timeBeginPeriod(1);
-    comReady_ = SUCCEEDED(CoInitialize(nullptr));
+bool OnceFlag::done() noexcept {
+    BOOL pending = TRUE;
+    return InitOnceBeginInitialize(&once_, INIT_ONCE_CHECK_ONLY, &pending, nullptr) && !pending;
 }
+
+PlatformServices::PlatformServices() { comReady_ = SUCCEEDED(CoInitialize(nullptr)); }
 
 PlatformServices::~PlatformServices() {
     if (comReady_) CoUninitialize();
-    timeEndPeriod(1);
+    if (g_timerResolution.done()) timeEndPeriod(1);
 }
 
 void EnsureWindowServices() {
-    static const bool ready = PrepareWindowServices();
-    (void)ready;
+    g_windowServices.Run([] {
+        // comctl32 and winmm are delay-loaded: these first calls load them.
+        InitCommonControls();
+        RegisterContainerClass();
+        EnsureTimerResolution();
+    });
+}
+
+void EnsureTimerResolution() {
+    g_timerResolution.Run([] { timeBeginPeriod(1); });
+}
+
+DWORD TickCount() {
+    EnsureTimerResolution();
+    return timeGetTime();
+}
+
+DWORD LoadTick() {
+    DWORD now = TickCount();
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    LONGLONG elapsed = (counter.QuadPart - g_loadCounter.QuadPart) * 1000 / frequency.QuadPart;
+    return now - static_cast<DWORD>(elapsed);
 }
 
 void SetBaseDirectory(const std::string& folder) { g_baseDirectory = folder; }

@@ -5,9 +5,13 @@
 #include "globals/frame_rate_timer.h"
 #include "globals/message_pump.h"
 #include "globals/process.h"
+#include "host/platform.h"
 
 #include <math.h>
 #include <mmsystem.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 ArgList Args(std::initializer_list<com_var> values) {
@@ -188,3 +192,35 @@ TEST(ProcessTest, OwnerIsDisabledWhileWaitingAndKeepsItsMessages) {
     SleepDispatching(20);
     EXPECT_TRUE(owner.enabledAtApp);
 }
+
+// Every timing function readies the 1 ms timer resolution itself, as start-up no longer
+// does: each case runs in a fresh process (one test per process), where nothing has
+// loaded the multimedia library yet.
+struct TimingCall {
+    const char* name;
+    HRESULT (*fn)(NScript*, ArgList&, com_var&);
+    std::vector<com_var> args;
+};
+
+void PrintTo(const TimingCall& call, std::ostream* os) { *os << call.name; }
+
+class TimerResolutionTest : public testing::TestWithParam<TimingCall> {};
+
+TEST_P(TimerResolutionTest, FirstUseBeginsIt) {
+    const TimingCall& call = GetParam();
+    ASSERT_FALSE(GetModuleHandleA("winmm.dll"));
+    ArgList args;
+    for (const com_var& v : call.args) args.push_back(v);
+    com_var result;
+    call.fn(nullptr, args, result);
+    EXPECT_TRUE(GetModuleHandleA("winmm.dll")) << call.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Timing, TimerResolutionTest,
+    testing::Values(TimingCall{"sleep", f_sleep, {Num(0)}}, TimingCall{"tick", f_tick, {}},
+                    TimingCall{"fps", f_fps, {Num(30)}}, TimingCall{"sync", f_sync, {}},
+                    // A program that cannot start: the resolution is readied before.
+                    TimingCall{"process", f_process, {com_var("kova-no-such-program.exe"), Num(1)}},
+                    TimingCall{"system", f_system, {com_var("exit 0")}}),
+    [](const testing::TestParamInfo<TimingCall>& info) { return std::string(info.param.name); });

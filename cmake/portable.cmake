@@ -6,6 +6,7 @@ set(KOVA_PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/globals/encoding_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/format_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/scan_core.cpp
+  ${CMAKE_SOURCE_DIR}/src/host/script_text_core.cpp
   ${CMAKE_SOURCE_DIR}/src/image/bmp_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/colour_core.cpp
   ${CMAKE_SOURCE_DIR}/src/image/file_bytes.cpp

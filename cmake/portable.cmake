@@ -1,6 +1,7 @@
 # Sources that parse bytes from files or scripts and include no Windows headers.
 # They are part of kova.exe and also build natively for sanitizers and fuzzing.
 set(KOVA_PORTABLE_SOURCES
+  ${CMAKE_SOURCE_DIR}/src/app/command_line_core.cpp
   ${CMAKE_SOURCE_DIR}/src/data/binary_type.cpp
   ${CMAKE_SOURCE_DIR}/src/data/native_signature.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/encoding_core.cpp

@@ -17,4 +17,5 @@ set(KOVA_PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/image/png_codec.cpp
   ${CMAKE_SOURCE_DIR}/src/image/tga32.cpp
   ${CMAKE_SOURCE_DIR}/src/object/multibyte.cpp
+  ${CMAKE_SOURCE_DIR}/src/object/path_core.cpp
 )

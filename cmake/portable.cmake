@@ -4,6 +4,7 @@ set(KOVA_PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/src/app/command_line_core.cpp
   ${CMAKE_SOURCE_DIR}/src/data/binary_type.cpp
   ${CMAKE_SOURCE_DIR}/src/data/native_signature.cpp
+  ${CMAKE_SOURCE_DIR}/src/editor/ini_value_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/encoding_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/format_core.cpp
   ${CMAKE_SOURCE_DIR}/src/globals/scan_core.cpp

@@ -13,7 +13,6 @@
 
 #include <limits.h>
 #include <stdio.h>
-#include <string.h>
 #include <sys/stat.h>
 
 #include <memory>

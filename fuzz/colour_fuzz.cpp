@@ -1,8 +1,11 @@
-// Fuzzes the colour texts with any bytes. Components stay within a byte; "@" names the
-// scheme knows take the scheme's colour, opaque; "#" texts of other lengths and
-// unknown texts are opaque.
+// Fuzzes the colour texts with any bytes (colour_fuzz.dict holds the names). Components
+// stay within a byte; "@" names the scheme knows take the scheme's colour, opaque; "#"
+// texts of other lengths and unknown texts are opaque; no text depends on the case of
+// its letters.
 #include "check.h"
 #include "image/colour_core.h"
+
+#include <string>
 
 namespace {
 uint32_t FakeScheme(int index) {
@@ -18,6 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     Check(UnpackColour(PackColour(c)) == c);
     const bool hashAlpha = size == 9 && text[0] == '#';
     if (!hashAlpha) Check(c.a == 255);
+    std::string upper(text, size);
+    for (char& ch : upper) {
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    }
+    Check(ColourFromText(upper.data(), size, FakeScheme) == c);
     const int index = SystemColourIndex(text, size);
     Check(index >= -1 && index <= 24);
     if (index >= 0) {

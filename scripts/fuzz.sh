@@ -42,10 +42,12 @@ seed jpeg_fuzz "-size 9x7 gradient:red-blue OUTrgb.jpg" \
 
 # Each target runs in its own process; as many at once as there are processors.
 run_one() {
-    local fuzzer="$1" seconds="$2" dir="$3" name
+    local fuzzer="$1" seconds="$2" dir="$3" root="$4" name
     name="$(basename "$fuzzer")"
     mkdir -p "$dir/corpus/$name"
-    if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 "$dir/corpus/$name" \
+    local dict=()
+    [ -f "$root/fuzz/$name.dict" ] && dict=(-dict="$root/fuzz/$name.dict")
+    if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 ${dict[@]+"${dict[@]}"} "$dir/corpus/$name" \
             >"$dir/$name.log" 2>&1; then
         tail -n 60 "$dir/$name.log"
         echo "fuzz: $name FAILED"
@@ -55,4 +57,4 @@ run_one() {
 }
 export -f run_one
 find "$dir/fuzz" -maxdepth 1 -name '*_fuzz' -type f -perm -u+x | sort |
-    xargs -r -P "$(nproc)" -I{} bash -c 'run_one "$@"' _ {} "$seconds" "$dir"
+    xargs -r -P "$(nproc)" -I{} bash -c 'run_one "$@"' _ {} "$seconds" "$dir" "$root"

@@ -1,4 +1,4 @@
-// Command-line parsing: options end at the first word that is not one.
+// The engine choice, the program name and the usage text.
 #include "app/command_line.h"
 
 #include "object/text.h"
@@ -6,22 +6,6 @@
 const char* const ProductBanner =
     "KOVA - console script host ver0.00a,\n"
     "  by the KOVA developers";
-
-bool ParseCommandLine(int argc, const char* const* argv, StartupOptions& options) {
-    int i = 1;
-    for (; i < argc && (argv[i][0] == '-' || argv[i][0] == '/'); ++i) {
-        char c = argv[i][1];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c == 'h') options.hostName = argv[i] + 2;
-        else if (c == 't') options.talk = true;
-        else return false;  // includes a lone "-" or "/"
-    }
-    if (i < argc) {
-        options.scriptPath = argv[i++];
-        for (; i < argc; ++i) options.scriptOptions.push_back(argv[i]);
-    }
-    return options.talk || !options.scriptPath.empty();
-}
 
 std::string ChooseEngine(const StartupOptions& options) {
     if (!options.hostName.empty()) return options.hostName;

@@ -1,8 +1,6 @@
 // Settings through the platform's private profile functions.
 #include "editor/ini_settings.h"
 
-#include <stdlib.h>
-
 #include "object/text.h"
 #include "window/nwindow.h"
 
@@ -28,20 +26,6 @@ std::string readIniString(const std::string& path, const char* key, const std::s
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-int32_t ParseIniDecimal(const std::string& text) { return static_cast<int32_t>(atoi(text.c_str())); }
-
-uint32_t ParseIniHex(const std::string& text) {
-    uint32_t value = 0;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            value = value * 16 + static_cast<uint32_t>(c - '0');
-        } else if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') {
-            value = value * 16 + static_cast<uint32_t>((c | 0x20) - 'a' + 10);
-        }
-    }
-    return value;
 }
 
 int32_t readIniInt(const std::string& path, const char* key, int32_t fallback, const char* section) {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "editor/ini_value_core.h"
+
 // The settings file's path: with no name, the program's own path with ".ini" for its
 // extension; a bare file name goes into the program's folder; any other path as given.
 std::string resolveIniPath(const std::string& name = std::string());
@@ -19,7 +21,3 @@ int32_t readIniInt(const std::string& path, const char* key, int32_t fallback, c
 // Hexadecimal: the hex digits of the value, any other character skipped.
 uint32_t readIniHex(const std::string& path, const char* key, uint32_t fallback, const char* section = "Default");
 bool writeIniString(const std::string& path, const char* key, const std::string& value, const char* section = "Default");
-
-// The value parsers, on their own.
-int32_t ParseIniDecimal(const std::string& text);
-uint32_t ParseIniHex(const std::string& text);

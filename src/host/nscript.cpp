@@ -4,6 +4,7 @@
 #include "host/busy_retry.h"
 #include "host/console_writer.h"
 #include "host/nscript_site.h"
+#include "host/script_text_core.h"
 #include "host/source_file_table.h"
 #include "object/com_var.h"
 #include "object/dispatch_helpers.h"
@@ -12,7 +13,6 @@
 
 #include <limits.h>
 #include <stdio.h>
-#include <string.h>
 #include <sys/stat.h>
 
 #include <memory>
@@ -84,28 +84,24 @@ bool NScript::LoadScriptFile(const std::string& path) {
 }
 
 std::wstring DecodeScriptText(const char* bytes, size_t size) {
-    // A UTF-8 or UTF-16 LE byte-order mark names the encoding and is dropped; text
-    // without one is in the ANSI code page. The text ends at its first NUL.
-    const unsigned char* u = reinterpret_cast<const unsigned char*>(bytes);
-    if (size >= 2 && u[0] == 0xFF && u[1] == 0xFE) {
-        std::wstring text;
-        text.reserve(size / 2);
-        for (size_t i = 2; i + 1 < size; i += 2) {
-            wchar_t unit = static_cast<wchar_t>(u[i] | (u[i + 1] << 8));
-            if (unit == 0) break;
-            text.push_back(unit);
-        }
-        return text;
+    const ScriptTextSpan span = ScriptTextSpanOf(bytes, size);
+    const char* text = bytes + span.start;
+    const int n = static_cast<int>(span.length);
+    switch (span.encoding) {
+    case ScriptEncoding::Utf16: {
+        const std::u16string units = Utf16LeUnits(text, span.length);
+        return std::wstring(units.begin(), units.end());
     }
-    size_t length = strnlen(bytes, size);
-    if (length >= 3 && u[0] == 0xEF && u[1] == 0xBB && u[2] == 0xBF) {
-        int n = static_cast<int>(length - 3);
-        int wide = n ? MultiByteToWideChar(CP_UTF8, 0, bytes + 3, n, nullptr, 0) : 0;
-        std::wstring text(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
-        if (wide > 0) MultiByteToWideChar(CP_UTF8, 0, bytes + 3, n, &text[0], wide);
-        return text;
+    case ScriptEncoding::Utf8: {
+        int wide = n ? MultiByteToWideChar(CP_UTF8, 0, text, n, nullptr, 0) : 0;
+        std::wstring out(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
+        if (wide > 0) MultiByteToWideChar(CP_UTF8, 0, text, n, &out[0], wide);
+        return out;
     }
-    return ToWide(bytes, static_cast<int>(length));
+    case ScriptEncoding::Ansi:
+        break;
+    }
+    return ToWide(text, n);
 }
 
 bool NScript::ParseText(const std::wstring& code) {

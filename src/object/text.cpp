@@ -1,6 +1,8 @@
 // Narrow text conversions; the ANSI code page may be a double-byte one.
 #include "object/text.h"
 
+#include "object/path_core.h"
+
 #include <mbstring.h>
 #include <string.h>
 
@@ -71,41 +73,13 @@ bool EqualsNoCase(const char* a, const char* b) {
     return _stricmp(a, b) == 0;
 }
 
-namespace {
-// Length of a drive ("C:") or share ("\\server\share") prefix.
-size_t PrefixLength(const std::string& p) {
-    if (p.size() >= 2 && p[1] == ':') return 2;
-    if (p.size() >= 2 && (p[0] == '\\' || p[0] == '/') && (p[1] == '\\' || p[1] == '/')) {
-        size_t i = 2, parts = 0;
-        while (i < p.size() && parts < 2) {
-            if (p[i] == '\\' || p[i] == '/') ++parts;
-            if (parts < 2) ++i;
-        }
-        return i;
-    }
-    return 0;
-}
-
-// Position after the last separator, stepping over double-byte characters.
-size_t NameStart(const std::string& p) {
-    size_t start = PrefixLength(p);
-    size_t name = start;
-    for (size_t i = start; i < p.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(p[i]);
-        if (IsDBCSLeadByte(c)) { ++i; continue; }
-        if (c == '\\' || c == '/') name = i + 1;
-    }
-    return name;
-}
-}  // namespace
-
 std::string FileNamePart(const std::string& path) {
-    return path.substr(NameStart(path));
+    return path.substr(PathNameStart(path, NarrowTable()));
 }
 
 std::string DirectoryPart(const std::string& path) {
-    size_t name = NameStart(path);
-    size_t prefix = PrefixLength(path);
+    size_t name = PathNameStart(path, NarrowTable());
+    size_t prefix = PathPrefixLength(path);
     if (name <= prefix) return path.substr(0, prefix);
     return path.substr(0, name - 1);
 }

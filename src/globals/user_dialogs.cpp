@@ -86,7 +86,9 @@ HRESULT ChooseFile(ArgList& list, com_var& result, FileDialogFunction choose, DW
     info.nMaxFile = MAX_PATH;
     info.lpstrTitle = caption.c_str();
     info.lpstrDefExt = "";
-    info.Flags = flags;
+    // Wine's dialog moves the current folder to the one it shows, and the script's
+    // relative file names would follow it.
+    info.Flags = flags | OFN_NOCHANGEDIR;
     BOOL chosen;
     {
         HostDialog shown(args.owner());

@@ -39,7 +39,7 @@ tmux -u -S "$sock" new-session -d -x 100 -y 20 "'$root/kova' -t; echo \"done \$?
 prompts=0
 for line in '"あい".length' '"日本" + "語"' .quit; do
     prompts=$((prompts + 1))
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         [ "$(tmux -S "$sock" capture-pane -p | grep -c '^>')" -ge "$prompts" ] && break
         sleep 0.1
     done

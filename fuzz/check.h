@@ -29,13 +29,15 @@ constexpr int64_t kMaxFuzzPixels = 1 << 22;
 
 class FuzzPixels final : public PixelStore {
 public:
+    explicit FuzzPixels(int64_t maxPixels = kMaxFuzzPixels) : maxPixels_(maxPixels) {}
     PixelView Allocate(int32_t width, int32_t height, bool alpha) override {
-        if (int64_t{width} * height > kMaxFuzzPixels) return PixelView();
+        if (int64_t{width} * height > maxPixels_) return PixelView();
         return memory_.Allocate(width, height, alpha);
     }
     const PixelView& view() const { return memory_.view(); }
 
 private:
+    int64_t maxPixels_;
     MemoryPixels memory_;
 };
 

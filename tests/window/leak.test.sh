@@ -13,12 +13,17 @@ set -euo pipefail
 root="$(pwd)"
 status=0
 # cycles, kind: sets gdi and user to the growth leak.js prints
+# A run that fails shows its exit code and everything it wrote, Wine's diagnostics too.
+err="$(mktemp)"
+trap 'rm -f "$err"' EXIT
 measure() {
-    local out
-    out="$("$root/kova" tests/window/leak.js "$@" </dev/null 2>&1 | tr -d '\r')"
+    local out code=0
+    out="$(WINEDEBUG=-all,err+winediag "$root/kova" tests/window/leak.js "$@" </dev/null 2>"$err" | tr -d '\r')" ||
+        code=$?
     read -r _ gdi _ user _ threads <<<"$out"
     if ! [[ ${gdi:-} =~ ^-?[0-9]+$ && ${user:-} =~ ^-?[0-9]+$ && ${threads:-} =~ ^-?[0-9]+$ ]]; then
-        echo "FAIL: leak.js $*: $out"
+        echo "FAIL: leak.js $* (exit code $code): $out"
+        cat "$err"
         exit 1
     fi
 }

@@ -76,9 +76,9 @@ run_once
 # and no output at all was ended by Wine. The likeliest place is its X11 driver, which
 # ends a process that way, silently under WINEDEBUG=-all, when a thread's own
 # connection to the display fails. It has been seen about once in ten thousand runs of
-# a busy suite, under both code pages, and never reproduced. Such a run is tried once more, and said so; a
-# second silent failure runs a third time with Wine's error, process and DLL messages
-# shown, to show what Wine saw, and the test fails.
+# a busy suite, under both code pages, and never reproduced. Such a run is tried once
+# more, and said so; a second silent failure runs a third time with Wine's error,
+# process and DLL messages shown, to show what Wine saw, and the test fails.
 if silent; then
     echo "silent failure (exit code 1, no output): trying once more"
     run_once

@@ -21,11 +21,10 @@ bool FrameRateTimer::SetRate(int32_t rate, DWORD now) noexcept {
 }
 
 DWORD FrameRateTimer::Sync() {
-    EnsureTimerResolution();
     // Frames already over are skipped in one step: counting them one interval at a
     // time could circle past the 32-bit wrap of the tick for ever.
     DWORD skipped = 0;
-    DWORD t = timeGetTime();
+    DWORD t = TickCount();
     if (t > deadline_) {
         skipped = (t - deadline_ + interval_ - 1) / interval_;
         deadline_ += skipped * interval_;

@@ -14,8 +14,7 @@ bool DispatchOneMessage() {
 }
 
 void PumpMessages(DWORD ms) {
-    EnsureTimerResolution();
-    DWORD start = timeGetTime();
+    DWORD start = TickCount();
     MSG msg;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
         Sleep(ms >= 1 ? 1 : 0);
@@ -28,8 +27,7 @@ void PumpMessages(DWORD ms) {
 }
 
 void SleepDispatching(DWORD ms) {
-    EnsureTimerResolution();
-    DWORD end = timeGetTime() + ms;
+    DWORD end = TickCount() + ms;
     Sleep(0);
     // Past the wrap of the tick, now can jump beyond end without ever reaching it;
     // end is then more than ms ahead, which no wait without the wrap can see.

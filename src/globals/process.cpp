@@ -16,7 +16,6 @@
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 
 #include <memory>
 #include <vector>
@@ -141,17 +140,15 @@ HRESULT f_exec(NScript* script, ArgList& args, com_var& result) {
 HRESULT f_system(NScript*, ArgList& args, com_var& result) {
     if (args.count() > 1) return DISP_E_BADPARAMCOUNT;
     std::string command = args.empty() ? std::string() : args[0].ToText();
+    const char* comspec = getenv("COMSPEC");
+    const std::string shell = comspec && *comspec ? comspec : "cmd.exe";
     if (command.empty()) {
         // The interpreter itself, reading commands from the console until it exits.
-        const char* comspec = getenv("COMSPEC");
-        command = comspec && *comspec ? comspec : "cmd.exe";
-        if (command.find(' ') != std::string::npos) command = "\"" + command + "\"";
+        command = shell.find(' ') != std::string::npos ? "\"" + shell + "\"" : shell;
     } else {
         // The run-time library runs "%COMSPEC% /c command", and cmd.exe takes 8,191
         // characters in all (Wine's crashes on longer ones): refused as a failed run.
-        const char* comspec = getenv("COMSPEC");
-        const size_t shell = (comspec && *comspec ? strlen(comspec) : 7) + 4;
-        if (command.size() + shell > 8191) {
+        if (shell.size() + 4 + command.size() > 8191) {
             result = com_var(-1.0);
             return S_OK;
         }

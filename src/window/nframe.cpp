@@ -1,7 +1,6 @@
 // NFrameBase: construction, the member tables, and the message served on each access.
 #include "window/nframe.h"
 
-#include "host/platform.h"
 #include "object/nclass.h"
 #include "object/nobject_wrap.h"
 #include "window/ncontrol.h"
@@ -139,8 +138,6 @@ HRESULT NFrameBase::Focus(ArgList&, com_var&) {
 }
 
 HRESULT NFrameBase::SetTimer(ArgList& args, com_var&) {
-    // Opening the window readied the 1 ms resolution already; the timer relies on it.
-    EnsureTimerResolution();
     if (window())
         ::SetTimer(window(), static_cast<UINT_PTR>(Truncated(args[0])), static_cast<UINT>(Truncated(args[1])), nullptr);
     return S_OK;

@@ -11,12 +11,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Native sanitizer tests and a bounded fuzzing run of every byte parser.
 "$root/scripts/fuzz.sh" "${KOVA_FUZZ_SECONDS:-60}"
 
+# The suites share one display, the same kind of private Xvfb that ./kova starts.
 if [ -z "${DISPLAY:-}" ]; then
-    display=:$((90 + RANDOM % 9))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-    export DISPLAY="$display"
+    . "$root/scripts/private-display.sh"
+    kova_display_start || { echo "test: no display, and $KOVA_DISPLAY_WHY" >&2; exit 1; }
+    trap kova_display_stop EXIT
 fi
 
 # Both targets' suites, one after the other: screen tests read the whole display.

@@ -33,10 +33,9 @@ wait_for() {
 }
 
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-    owned[$!]=1
-    wait_for "$tmp/display" || { echo "Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$(cat "$tmp/display")"
+    . "$root/scripts/private-display.sh"
+    kova_display_start || { echo "no display, and $KOVA_DISPLAY_WHY" >&2; exit 1; }
+    owned[$KOVA_XVFB_PID]=1
 fi
 # Wine's desktop belongs to the server's first program: one started without a display
 # (by tests run without DISPLAY) leaves every later program of that server without

@@ -15,19 +15,15 @@ set -uo pipefail
 root="$(pwd)"
 here="$root/tests/sweep"
 tmp="$(mktemp -d)"
-xvfb=
 cleanup() {
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null
+    [ -z "${KOVA_XVFB_PID:-}" ] || kova_display_stop
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-    [ -s "$tmp/display" ] || { echo "Xvfb did not start"; exit 1; }
-    export DISPLAY=":$(cat "$tmp/display")"
+    . "$root/scripts/private-display.sh"
+    kova_display_start || { echo "no display, and $KOVA_DISPLAY_WHY"; exit 1; }
 fi
 
 # Value sets (see the scripts): the 64-bit build sweeps with the small set (the full

@@ -35,7 +35,7 @@ Names Members() {
 // The owner a heading writes before the dot, and the members it stands for. Tables a
 // class inherits are documented once under their base: every class object's under
 // "Class", the frame base's (all seven frame classes have nothing else) under "frame",
-// and the control base's under "control".
+// and the control base's under "control". A new host class with tables gets a line here.
 std::map<std::string, Names> Owners() {
     Names script, events;
     for (const char* name : ScriptValueNames()) script.insert(name);

@@ -29,7 +29,7 @@
 const char* const VersionText = "KOVA ver.0.00a";
 
 namespace {
-enum class Engine { Any, JScript, VBScript };
+const char* const kScriptName = "Script";
 
 // One global name: a function bound to its handler, or an object made by make.
 struct GlobalInfo {
@@ -123,7 +123,39 @@ std::string CurrentDirectory() {
     if (n == 0 || n >= MAX_PATH) return std::string();
     return std::string(buf, n);
 }
+
+com_var ScriptArgs(NScript* script, const std::vector<std::string>& options) {
+    com_array args;
+    args.create(static_cast<long>(options.size()));
+    for (size_t i = 0; i < options.size(); ++i) args.set(static_cast<long>(i), com_var(options[i]));
+    return ArrayToScript(script, args);
+}
+com_var ScriptVersion(NScript*, const std::vector<std::string>&) { return com_var(VersionText); }
+com_var ScriptPwd(NScript*, const std::vector<std::string>&) { return com_var(CurrentDirectory()); }
+
+// The values of Script alone, made from the script options at registration.
+struct ScriptValueInfo {
+    const char* name;
+    com_var (*make)(NScript* script, const std::vector<std::string>& options);
+};
+const ScriptValueInfo kScriptValues[] = {
+    {"args", ScriptArgs},
+    {"version", ScriptVersion},
+    {"pwd", ScriptPwd},
+};
 }  // namespace
+
+std::vector<GlobalName> GlobalNames() {
+    std::vector<GlobalName> names = {{kScriptName, Engine::Any}};
+    for (const GlobalInfo& g : kGlobals) names.push_back({g.name, g.only});
+    return names;
+}
+
+std::vector<const char*> ScriptValueNames() {
+    std::vector<const char*> names;
+    for (const ScriptValueInfo& v : kScriptValues) names.push_back(v.name);
+    return names;
+}
 
 void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options) {
     const bool jscript = EqualsNoCase(hostName.c_str(), "JavaScript");
@@ -133,7 +165,7 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
     script->AddItem("__global", GUID_NULL, global.get(), true);
 
     com_ptr<NObjectWrap> shell = NewWrap(new NShell(script));
-    global->AddMember("Script", shell.get());
+    global->AddMember(kScriptName, shell.get());
 
     for (const GlobalInfo& g : kGlobals) {
         if ((g.only == Engine::JScript && !jscript) || (g.only == Engine::VBScript && !vbscript)) continue;
@@ -147,10 +179,5 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
         script->AddItem("rgb", GUID_NULL, rgb.get(), false);
     }
 
-    com_array args;
-    args.create(static_cast<long>(options.size()));
-    for (size_t i = 0; i < options.size(); ++i) args.set(static_cast<long>(i), com_var(options[i]));
-    shell->AddProperty("args", ArrayToScript(script, args));
-    shell->AddProperty("version", com_var(VersionText));
-    shell->AddProperty("pwd", com_var(CurrentDirectory()));
+    for (const ScriptValueInfo& v : kScriptValues) shell->AddProperty(v.name, v.make(script, options));
 }

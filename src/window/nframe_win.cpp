@@ -251,8 +251,8 @@ com_var NFrameWin::NewEvent(bool modifiers) {
     return event;
 }
 
-void NFrameWin::FireEvent(const std::string& name, const com_var& event, const std::string& prefix) {
-    const std::string full = prefix + name;
+void NFrameWin::FireEvent(FrameEvent which, const com_var& event, const std::string& prefix) {
+    const std::string full = prefix + kFrameEventNames[static_cast<size_t>(which)];
     ArgList args;
     args.push_back(event);
     // A handler object answers the names itself; without one they are global functions.
@@ -275,7 +275,7 @@ void NFrameWin::OnCreate() {
     }
     for (const Control& c : controls_) c.control->CreateControlWindow(hwnd(), handler_);
     if (statusBarShown_) SetStatusBar(true);
-    FireEvent("onOpen", NewEvent());
+    FireEvent(FrameEvent::Open, NewEvent());
 }
 
 void NFrameWin::OnDestroy() {
@@ -312,11 +312,11 @@ LRESULT NFrameWin::OnMouseButton(UINT message, int x, int y) {
     Set(event, "button", Number(ButtonOf(message)));
     if (IsPress(message)) {
         Set(event, "capture", com_var(false));
-        FireEvent("onMouseDown", event);
+        FireEvent(FrameEvent::MouseDown, event);
         com_var capture;
         if (hwnd() && GetMemberByName(event, "capture", &capture) && FlagSet(capture)) SetCapture(hwnd());
     } else {
-        FireEvent("onMouseUp", event);
+        FireEvent(FrameEvent::MouseUp, event);
         ReleaseCapture();
     }
     return 0;
@@ -337,7 +337,7 @@ void NFrameWin::OnChar(uint8_t byte) {
     pendingLeadByte_ = 0;
     com_var event = NewEvent(true);
     Set(event, "charCode", com_var(text));
-    FireEvent("onChar", event);
+    FireEvent(FrameEvent::Char, event);
 }
 
 void NFrameWin::OnDropFiles(HDROP drop) {
@@ -352,7 +352,7 @@ void NFrameWin::OnDropFiles(HDROP drop) {
     DragFinish(drop);
     com_var event = NewEvent();
     Set(event, "files", ArrayToScript(script_, files));
-    FireEvent("onDragDrop", event);
+    FireEvent(FrameEvent::DragDrop, event);
 }
 
 LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -368,7 +368,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (statusBar_) SendMessageA(statusBar_, WM_SIZE, 0, 0);
         return 0;
     case WM_ACTIVATE:
-        FireEvent(LOWORD(wParam) == WA_INACTIVE ? "onBlur" : "onFocus", NewEvent());
+        FireEvent(LOWORD(wParam) == WA_INACTIVE ? FrameEvent::Blur : FrameEvent::Focus, NewEvent());
         // The default gives the frame the keyboard focus, without which its keys would
         // arrive as system keys and its characters never.
         return DefaultProc(message, wParam, lParam);
@@ -397,7 +397,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: {
         com_var event = NewEvent();
         Set(event, "cancel", com_var(false));
-        FireEvent("onClose", event);
+        FireEvent(FrameEvent::Close, event);
         com_var cancel;
         if (GetMemberByName(event, "cancel", &cancel) && FlagSet(cancel)) return 0;
         if (!hwnd()) return 0;
@@ -422,7 +422,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         com_var event = NewEvent(true);
         Set(event, "keyCode", Number(static_cast<double>(wParam)));
         const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-        FireEvent(down ? "onKeyDown" : "onKeyUp", event);
+        FireEvent(down ? FrameEvent::KeyDown : FrameEvent::KeyUp, event);
         // System keys keep their meaning: Alt+F4 still closes.
         if ((message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && wParam != VK_MENU)
             return DefaultProc(message, wParam, lParam);
@@ -437,7 +437,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             com_var event = NewEvent();
             Set(event, "control", c.object);
             const std::string prefix = c.control->name();
-            FireEvent("onCommand", event, prefix);
+            FireEvent(FrameEvent::Command, event, prefix);
             break;
         }
         if (const MenuRange* range = menu_.FindRange(LOWORD(wParam))) {
@@ -445,13 +445,13 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             Set(event, "category", Number(range->category));
             Set(event, "index", Number(LOWORD(wParam) - range->firstId));
             const std::string prefix = range->prefix;
-            FireEvent("onMenu", event, prefix);
+            FireEvent(FrameEvent::Menu, event, prefix);
         }
         return 0;
     case WM_TIMER: {
         com_var event = NewEvent();
         Set(event, "id", Number(static_cast<double>(wParam)));
-        FireEvent("onTimer", event);
+        FireEvent(FrameEvent::Timer, event);
         return 0;
     }
     case WM_MOUSEMOVE:
@@ -460,7 +460,7 @@ LRESULT NFrameWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Set(event, "x", Number(static_cast<short>(LOWORD(lParam))));
         Set(event, "y", Number(static_cast<short>(HIWORD(lParam))));
         if (message == WM_MOUSEWHEEL) Set(event, "delta", Number(static_cast<short>(HIWORD(wParam))));
-        FireEvent(message == WM_MOUSEMOVE ? "onMouseMove" : "onMouseWheel", event);
+        FireEvent(message == WM_MOUSEMOVE ? FrameEvent::MouseMove : FrameEvent::MouseWheel, event);
         return 0;
     }
     case WM_LBUTTONDOWN:

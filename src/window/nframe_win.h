@@ -31,6 +31,20 @@ struct FrameKindInfo {
 };
 const FrameKindInfo& KindInfo(FrameKind kind);
 
+// The events a frame fires. A handler's name is a prefix (the frame's; for commands the
+// control's, for menus the menu's) followed by the event's name.
+enum class FrameEvent {
+    Open, Close, Focus, Blur, KeyDown, KeyUp, Char, MouseMove, MouseDown, MouseUp, MouseWheel, Timer, Command,
+    Menu, DragDrop,
+};
+// The events' names, in FrameEvent order.
+constexpr const char* kFrameEventNames[] = {
+    "onOpen",      "onClose",   "onFocus",      "onBlur",  "onKeyDown", "onKeyUp", "onChar",    "onMouseMove",
+    "onMouseDown", "onMouseUp", "onMouseWheel", "onTimer", "onCommand", "onMenu",  "onDragDrop",
+};
+static_assert(sizeof kFrameEventNames / sizeof kFrameEventNames[0] == static_cast<size_t>(FrameEvent::DragDrop) + 1,
+              "one name per frame event");
+
 // Messages of the host's own.
 constexpr UINT WM_TRAYNOTIFY = 0x0631;        // the tray icon's mouse messages (lParam)
 constexpr UINT WM_HOSTDIALOGOPEN = 0x0632;    // a host dialog is about to cover the frame
@@ -68,8 +82,8 @@ public:
     NMenu& menu() noexcept { return menu_; }
 
 private:
-    void FireEvent(const std::string& name, const com_var& event, const std::string& prefix);
-    void FireEvent(const std::string& name, const com_var& event) { FireEvent(name, event, eventPrefix_); }
+    void FireEvent(FrameEvent which, const com_var& event, const std::string& prefix);
+    void FireEvent(FrameEvent which, const com_var& event) { FireEvent(which, event, eventPrefix_); }
     // A new event object holding the frame as "window", and the three key states when
     // asked for.
     com_var NewEvent(bool modifiers = false);

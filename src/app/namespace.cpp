@@ -3,6 +3,7 @@
 
 #include "com/dotnet_host.h"
 #include "com/ncom_support.h"
+#include "com/nwscript.h"
 #include "data/nbinary_blob.h"
 #include "data/ndllfunc.h"
 #include "data/nfile.h"
@@ -125,7 +126,8 @@ std::string CurrentDirectory() {
 }
 }  // namespace
 
-void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options) {
+void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options,
+                       const std::string& scriptPath) {
     const bool jscript = EqualsNoCase(hostName.c_str(), "JavaScript");
     const bool vbscript = EqualsNoCase(hostName.c_str(), "VBScript");
 
@@ -146,6 +148,14 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
         com_ptr<NObjectWrap> rgb = NewWrap(new NFunction(script, f_rgb));
         script->AddItem("rgb", GUID_NULL, rgb.get(), false);
     }
+
+    // The stock script host's object, for scripts written for that host: a named item
+    // of its own under both of its names, outside the global object and Script.
+    NWScript* wscript = new NWScript(script, scriptPath, options);
+    com_ptr<NObjectWrap> wscriptWrap = NewWrap(wscript);
+    wscript->SetSelf(wscriptWrap.get());
+    script->AddItem("WScript", GUID_NULL, wscriptWrap.get(), false);
+    script->AddItem("WSH", GUID_NULL, wscriptWrap.get(), false);
 
     com_array args;
     args.create(static_cast<long>(options.size()));

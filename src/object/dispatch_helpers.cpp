@@ -135,3 +135,25 @@ HRESULT ScriptToArray(const com_var& value, com_array& array, long limit) {
     }
     return S_OK;
 }
+
+HRESULT AutomationText(const com_var& value, std::string* text) {
+    if (value.IsString()) {
+        BSTR s = value.StringValue();
+        *text = s ? ToNarrow(s, static_cast<int>(SysStringLen(s))) : std::string();
+        return S_OK;
+    }
+    com_var converted;
+    HRESULT hr = VariantChangeType(&converted.v, const_cast<VARIANT*>(&value.v), 0, VT_BSTR);
+    if (FAILED(hr)) return hr;
+    BSTR s = converted.v.bstrVal;
+    *text = s ? ToNarrow(s, static_cast<int>(SysStringLen(s))) : std::string();
+    return S_OK;
+}
+
+HRESULT AutomationLong(const com_var& value, LONG* number) {
+    com_var converted;
+    HRESULT hr = VariantChangeType(&converted.v, const_cast<VARIANT*>(&value.v), 0, VT_I4);
+    if (FAILED(hr)) return hr;
+    *number = converted.v.lVal;
+    return S_OK;
+}

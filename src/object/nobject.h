@@ -33,6 +33,11 @@ public:
     // objects refuse unknown names, but the global object hands them to the engine.
     virtual IDispatchEx* Fallback() { return nullptr; }
 
+    // Whether failures reach the engine as its own numbered errors with their standard
+    // texts (an exception), as the stock script host's objects raise them, rather
+    // than as bare statuses, which some engines pass on without a text.
+    virtual bool StandardErrors() const { return false; }
+
     NScript* script() const noexcept { return script_; }
     bool caseSensitive() const noexcept { return caseSensitive_; }
     // Member names compare exactly, or without case under VBScript.

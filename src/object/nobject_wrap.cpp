@@ -7,6 +7,7 @@
 #include "object/text.h"
 
 #include <math.h>
+#include <string.h>
 
 #include <stdexcept>
 
@@ -177,6 +178,7 @@ STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS*
         if (FAILED(hr) && id == DISPID_VALUE && (flags & DISPATCH_METHOD) && !object_->caseSensitive() &&
             object_->script())
             ScriptRecordError(object_->script(), hr);
+        if (FAILED(hr) && excep && object_->StandardErrors()) return Describe(hr, excep);
         return hr;
     } catch (const std::out_of_range&) {
         return DISP_E_BADPARAMCOUNT;  // a handler read an argument it did not count
@@ -185,8 +187,20 @@ STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS*
     }
 }
 
+HRESULT NObjectWrap::Describe(HRESULT status, EXCEPINFO* excep) {
+    HRESULT number;
+    std::string text;
+    if (!object_->script() || !ScriptStandardError(object_->script(), status, &number, &text)) return status;
+    memset(excep, 0, sizeof *excep);
+    excep->scode = number;
+    excep->bstrDescription = NewBstr(text);
+    return DISP_E_EXCEPTION;
+}
+
 HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result) {
-    const std::string& name = MemberNameTable::NameOf(id);
+    // For Each and Enumerator ask for a collection's enumerator by its fixed DISPID.
+    static const std::string newEnum = "_NewEnum";
+    const std::string& name = id == DISPID_NEWENUM ? newEnum : MemberNameTable::NameOf(id);
     if (id != DISPID_VALUE && name.empty()) return DISP_E_UNKNOWNNAME;
 
     ArgList args(params);

@@ -30,7 +30,6 @@ const MethodInfo<NWScript> NWScript::methodList[] = {
 };
 const MemberTable<MethodInfo<NWScript>> NWScript::methods{methodList};
 const PropertyInfo<NWScript> NWScript::propertyList[] = {
-    {"", &NWScript::GetName, nullptr},  // the object's own value is its name
     {"Name", &NWScript::GetName, nullptr},
     {"Version", &NWScript::GetVersion, nullptr},
     {"BuildVersion", &NWScript::GetBuildVersion, nullptr},
@@ -182,6 +181,11 @@ HRESULT NWScript::CallArguments(ArgList& args, com_var& result) {
     result.clear();
     NObjectWrap* wrap = NObjectWrap::FromUnknown(arguments_.v.pdispVal);
     return static_cast<NWshArguments*>(wrap->object())->Item(args, result);
+}
+
+// The object's own value (its text, as Echo WScript shows it) is its name.
+HRESULT NWScript::GetProp(const std::string& name, com_var& result) {
+    return NMembers::GetProp(name.empty() ? "Name" : name, result);
 }
 
 HRESULT NWScript::GetName(com_var& value) {

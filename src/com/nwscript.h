@@ -20,6 +20,7 @@ public:
     // The wrapper that scripts see (Application gives it back); not owned, since
     // the object lives exactly as long as this one wrapper.
     void SetSelf(IDispatch* self) noexcept { self_ = self; }
+    HRESULT GetProp(const std::string& name, com_var& result) override;
 
     bool StandardErrors() const override { return true; }
 

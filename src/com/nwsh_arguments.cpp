@@ -11,14 +11,12 @@
 #include <stdio.h>
 
 const MethodInfo<NWshArguments> NWshArguments::methodList[] = {
-    {"", 1, 1, &NWshArguments::Item},
     {"Item", 1, 1, &NWshArguments::Item},
     {"Count", 0, 0, &NWshArguments::Count},
     {"Exists", 1, 1, &NWshArguments::Exists},
     {"Named", 0, 1, &NWshArguments::CallNamed},
     {"Unnamed", 0, 1, &NWshArguments::CallUnnamed},
     {"ShowUsage", 0, 0, &NWshArguments::ShowUsage},
-    {"_NewEnum", 0, 0, &NWshArguments::NewEnum},
 };
 const MemberTable<MethodInfo<NWshArguments>> NWshArguments::methods{methodList};
 const PropertyInfo<NWshArguments> NWshArguments::propertyList[] = {
@@ -26,7 +24,6 @@ const PropertyInfo<NWshArguments> NWshArguments::propertyList[] = {
     {"Count", &NWshArguments::GetLength, nullptr},
     {"Named", &NWshArguments::GetNamed, nullptr},
     {"Unnamed", &NWshArguments::GetUnnamed, nullptr},
-    {"_NewEnum", &NWshArguments::GetNewEnum, nullptr},
 };
 const MemberTable<PropertyInfo<NWshArguments>> NWshArguments::properties{propertyList};
 
@@ -130,8 +127,13 @@ HRESULT NWshArguments::ShowUsage(ArgList&, com_var&) {
     return S_OK;
 }
 
+// The collection called as a function, args(0), reads an item.
+HRESULT NWshArguments::Call(const std::string& name, ArgList& args, com_var& result) {
+    return NMembers::Call(name.empty() ? "Item" : name, args, result);
+}
+
 // The named collection enumerates its names, the others their values.
-HRESULT NWshArguments::GetNewEnum(com_var& value) {
+HRESULT NWshArguments::NewEnum(com_var& value) {
     std::vector<com_var> items;
     if (kind_ == Kind::Named) {
         for (const std::string& name : names_) items.emplace_back(name);
@@ -141,5 +143,3 @@ HRESULT NWshArguments::GetNewEnum(com_var& value) {
     value = NewVariantEnum(std::move(items));
     return S_OK;
 }
-
-HRESULT NWshArguments::NewEnum(ArgList&, com_var& result) { return GetNewEnum(result); }

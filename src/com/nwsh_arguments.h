@@ -20,6 +20,8 @@ public:
     static const PropertyInfo<NWshArguments> propertyList[];
     static const MemberTable<PropertyInfo<NWshArguments>> properties;
 
+    HRESULT Call(const std::string& name, ArgList& args, com_var& result) override;
+    HRESULT NewEnum(com_var& value) override;
     // Item(index), or Item(name) of the named collection.
     HRESULT Item(ArgList& args, com_var& result);
 
@@ -29,11 +31,9 @@ private:
     HRESULT CallNamed(ArgList& args, com_var& result);
     HRESULT CallUnnamed(ArgList& args, com_var& result);
     HRESULT ShowUsage(ArgList& args, com_var& result);
-    HRESULT NewEnum(ArgList& args, com_var& result);
     HRESULT GetLength(com_var& value);
     HRESULT GetNamed(com_var& value);
     HRESULT GetUnnamed(com_var& value);
-    HRESULT GetNewEnum(com_var& value);
 
     // The position of a named option (names compare without case), or -1.
     long Find(const std::string& name) const;

@@ -5,6 +5,7 @@
 #include "object/script_context.h"
 #include "object/text.h"
 
+#include <math.h>
 #include <stdio.h>
 
 HRESULT NameToId(IDispatch* disp, const std::string& name, DISPID* id) {
@@ -151,6 +152,8 @@ HRESULT AutomationText(const com_var& value, std::string* text) {
 }
 
 HRESULT AutomationLong(const com_var& value, LONG* number) {
+    // Wine's conversion turns NaN into a number; the platform's refuses it.
+    if (value.IsNumeric() && isnan(value.ToNumber())) return DISP_E_OVERFLOW;
     com_var converted;
     HRESULT hr = VariantChangeType(&converted.v, const_cast<VARIANT*>(&value.v), 0, VT_I4);
     if (FAILED(hr)) return hr;

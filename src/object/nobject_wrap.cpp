@@ -198,9 +198,14 @@ HRESULT NObjectWrap::Describe(HRESULT status, EXCEPINFO* excep) {
 }
 
 HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result) {
-    // For Each and Enumerator ask for a collection's enumerator by its fixed DISPID.
-    static const std::string newEnum = "_NewEnum";
-    const std::string& name = id == DISPID_NEWENUM ? newEnum : MemberNameTable::NameOf(id);
+    if (id == DISPID_NEWENUM) {
+        if (!(flags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET))) return DISP_E_MEMBERNOTFOUND;
+        com_var enumerator;
+        HRESULT hr = object_->NewEnum(enumerator);
+        if (hr == S_OK && result) enumerator.detach(result);
+        return hr;
+    }
+    const std::string& name = MemberNameTable::NameOf(id);
     if (id != DISPID_VALUE && name.empty()) return DISP_E_UNKNOWNNAME;
 
     ArgList args(params);

@@ -14,7 +14,7 @@ tmux -u -S "$sock" new-session -d -x 100 -y 20 \
     "'$root/kova' tests/com/wscript_terminal.js; echo \"done \$?\"; sleep 60"
 for _ in $(seq 300); do
     pane
-    grep -q '^入力> ' "$tmp/pane" && break
+    grep -q '^入力>' "$tmp/pane" && break
     sleep 0.1
 done
 tmux -S "$sock" send-keys '漢字 abc' Enter

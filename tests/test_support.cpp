@@ -21,7 +21,7 @@ public:
 void ScriptTest::Start(const std::string& lang) {
     language = lang;
     ASSERT_TRUE(script.Initialize(lang, lang != "VBScript"));
-    RegisterNamespace(&script, lang, {"one", "two"});
+    RegisterNamespace(&script, lang, {"one", "two"}, "");
 }
 
 bool ScriptTest::Run(const std::string& code) { return script.ParseText(ToWide(code)); }

@@ -3,6 +3,7 @@
 
 #include "com/dotnet_host.h"
 #include "com/ncom_support.h"
+#include "com/nwscript.h"
 #include "data/nbinary_blob.h"
 #include "data/ndllfunc.h"
 #include "data/nfile.h"
@@ -133,6 +134,9 @@ com_var ScriptArgs(NScript* script, const std::vector<std::string>& options) {
 com_var ScriptVersion(NScript*, const std::vector<std::string>&) { return com_var(VersionText); }
 com_var ScriptPwd(NScript*, const std::vector<std::string>&) { return com_var(CurrentDirectory()); }
 
+// The names of the stock script host's object.
+const char* const kWScriptNames[] = {"WScript", "WSH"};
+
 // The values of Script alone, made from the script options at registration.
 struct ScriptValueInfo {
     const char* name;
@@ -147,6 +151,7 @@ const ScriptValueInfo kScriptValues[] = {
 
 std::vector<GlobalName> GlobalNames() {
     std::vector<GlobalName> names = {{kScriptName, Engine::Any}};
+    for (const char* name : kWScriptNames) names.push_back({name, Engine::Any});
     for (const GlobalInfo& g : kGlobals) names.push_back({g.name, g.only});
     return names;
 }
@@ -157,7 +162,8 @@ std::vector<const char*> ScriptValueNames() {
     return names;
 }
 
-void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options) {
+void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options,
+                       const std::string& scriptPath) {
     const bool jscript = EqualsNoCase(hostName.c_str(), "JavaScript");
     const bool vbscript = EqualsNoCase(hostName.c_str(), "VBScript");
 
@@ -178,6 +184,13 @@ void RegisterNamespace(NScript* script, const std::string& hostName, const std::
         com_ptr<NObjectWrap> rgb = NewWrap(new NFunction(script, f_rgb));
         script->AddItem("rgb", GUID_NULL, rgb.get(), false);
     }
+
+    // The stock script host's object, for scripts written for that host: a named item
+    // of its own under both of its names, outside the global object and Script.
+    NWScript* wscript = new NWScript(script, scriptPath, options);
+    com_ptr<NObjectWrap> wscriptWrap = NewWrap(wscript);
+    wscript->SetSelf(wscriptWrap.get());
+    for (const char* name : kWScriptNames) script->AddItem(name, GUID_NULL, wscriptWrap.get(), false);
 
     for (const ScriptValueInfo& v : kScriptValues) shell->AddProperty(v.name, v.make(script, options));
 }

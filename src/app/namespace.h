@@ -25,5 +25,7 @@ std::vector<GlobalName> GlobalNames();
 std::vector<const char*> ScriptValueNames();
 
 // Registers everything once, after the engine is initialised and before any script
-// text is parsed. The engine's answers are not checked.
-void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options);
+// text is parsed. The engine's answers are not checked. scriptPath is the script file
+// as given (empty in talk mode without one).
+void RegisterNamespace(NScript* script, const std::string& hostName, const std::vector<std::string>& options,
+                       const std::string& scriptPath);

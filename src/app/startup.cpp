@@ -8,6 +8,7 @@
 #include "host/console_writer.h"
 #include "host/nscript.h"
 #include "host/platform.h"
+#include "host/script_watchdog.h"
 #include "object/com_array.h"
 #include "object/dispatch_helpers.h"
 #include "object/numeric.h"
@@ -81,7 +82,7 @@ int RunHost(int argc, const char* const* argv) {
         if (!script->Initialize(options.hostName, caseSensitive)) {
             PrintOutput(stderr, "error: Cannot initialize script host : %s\n", options.hostName.c_str());
         } else {
-            RegisterNamespace(script.get(), options.hostName, options.scriptOptions);
+            RegisterNamespace(script.get(), options.hostName, options.scriptOptions, options.scriptPath);
             bool ran = true;
             if (!options.scriptPath.empty()) {
                 if (!IsExistingFile(options.scriptPath)) {
@@ -105,6 +106,8 @@ int RunHost(int argc, const char* const* argv) {
         StopDotNet();
         SetBaseDirectory("");
     }
+    // A time limit that ran out while the engine was closing still ends the run as one.
+    EndTimedOutScript();
     fflush(stdout);
     return exitCode;
 }

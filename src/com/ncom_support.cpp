@@ -64,16 +64,23 @@ HRESULT EnumerateCollection(NScript* script, IDispatch* collection, com_var& res
 }
 }  // namespace
 
+HRESULT CreateAutomationObject(const std::string& progId, com_var& result) {
+    CLSID clsid;
+    com_ptr<IUnknown> object;
+    HRESULT hr = CLSIDFromProgID(ToWide(progId).c_str(), &clsid);
+    if (SUCCEEDED(hr))
+        hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                              object.put_void());
+    if (FAILED(hr)) return hr;
+    SetDispatch(object.get(), result);
+    return result.type() == VT_DISPATCH ? S_OK : E_NOINTERFACE;
+}
+
 HRESULT NComSupport::CreateObject(ArgList& args, com_var& result) {
     const bool events = args.count() == 2;
     if (events && !args[1].IsString()) return DISP_E_TYPEMISMATCH;
-    CLSID clsid;
-    com_ptr<IUnknown> object;
-    if (!ClassOf(args[0].ToText(), &clsid) ||
-        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
-                                object.put_void())))
-        return S_OK;
-    SetDispatch(object.get(), result);
+    // An object that cannot be made gives an empty value.
+    if (FAILED(CreateAutomationObject(args[0].ToText(), result))) return S_OK;
     if (events && result.type() == VT_DISPATCH)
         script()->sinks().Attach(script(), result.v.pdispVal, args[1].ToText(), nullptr);
     return S_OK;

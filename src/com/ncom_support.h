@@ -4,6 +4,10 @@
 
 #include "object/member_dispatch.h"
 
+// Creates the object of a ProgID, in process or in a local server: its dispatch
+// interface in result, or the status of the failure.
+HRESULT CreateAutomationObject(const std::string& progId, com_var& result);
+
 class NComSupport : public NMembers<NComSupport> {
 public:
     using NMembers<NComSupport>::NMembers;

@@ -30,9 +30,10 @@ private:
     FILE* stream_;
 };
 
-// Appends the bytes up to and including the next line feed; false when not even one
-// byte could be read. Whole runs of the stream's buffer are searched and copied at
-// once; the run-time library refills it (translating line ends in text mode).
+}  // namespace
+
+// Whole runs of the stream's buffer are searched and copied at once; the run-time
+// library refills it (translating line ends in text mode).
 bool ReadLineBytes(FILE* stream, std::string& line) {
     StreamLock lock(stream);
     bool any = false;
@@ -63,6 +64,8 @@ bool ReadLineBytes(FILE* stream, std::string& line) {
     return any;
 #endif
 }
+
+namespace {
 
 // Appends the UTF-16 units of one line as bytes (least significant first). Byte-order
 // marks are dropped wherever they stand. In text mode a carriage return ends the line

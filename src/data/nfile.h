@@ -9,6 +9,10 @@
 #include "object/member_dispatch.h"
 #include "object/nclass.h"
 
+// Appends the bytes of a stream up to and including the next line feed; false when
+// not even one byte could be read. stdin.gets reads its lines this way.
+bool ReadLineBytes(FILE* stream, std::string& line);
+
 class NFile : public NMembers<NFile> {
 public:
     explicit NFile(NScript* script);

@@ -221,6 +221,7 @@ const struct {
     {0x80020010u, 451},  // DISP_E_NOTACOLLECTION
     {0x800401F3u, 429},  // CO_E_CLASSSTRING
     {0x80040154u, 429},  // REGDB_E_CLASSNOTREG
+    {0x80070057u, 5},    // E_INVALIDARG
 };
 
 // The system's texts of general COM statuses, for errors that come with neither a
@@ -250,12 +251,16 @@ EngineFamily EngineFamilyOf(const std::string& progid) {
     return EngineFamily::Other;
 }
 
+uint32_t EngineErrorNumber(uint32_t status) {
+    if ((status & 0xFFFF0000u) == 0x800A0000u) return status;
+    for (const auto& s : kStatusNumbers)
+        if (s.status == status) return 0x800A0000u | s.number;
+    return 0;
+}
+
 const char* StandardErrorMessage(EngineFamily family, uint32_t status) {
     if (family == EngineFamily::Other) return nullptr;
-    uint32_t number = 0;
-    if ((status & 0xFFFF0000u) == 0x800A0000u) number = status & 0xFFFFu;
-    for (const auto& s : kStatusNumbers)
-        if (s.status == status) number = s.number;
+    uint32_t number = EngineErrorNumber(status) & 0xFFFFu;
     if (number == 0) return nullptr;
     const char* own = family == EngineFamily::VBScript ? Find(kVBScript, number) : Find(kJScript, number);
     return own ? own : Find(kCommon, number);

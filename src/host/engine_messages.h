@@ -10,6 +10,10 @@ enum class EngineFamily { Other, JScript, VBScript };
 
 // The family of an engine ProgID: JScript's names, VBScript, or neither.
 EngineFamily EngineFamilyOf(const std::string& progid);
+// The engine's own error number of a status (0x800A0000 plus the number): the status
+// itself when it is one, the number the engines give an automation status such as
+// DISP_E_BADPARAMCOUNT (0x800A01C2), else 0.
+uint32_t EngineErrorNumber(uint32_t status);
 // The message of an error status, e.g. 0x800A000B or DISP_E_DIVBYZERO "Division by zero";
 // null when the status is not one of the family's own numbers.
 const char* StandardErrorMessage(EngineFamily family, uint32_t status);

@@ -152,6 +152,16 @@ void NScript::RecordError(HRESULT status) {
     CallDispatch(disp.get(), "Raise", &args, nullptr);
 }
 
+bool NScript::StandardError(HRESULT status, HRESULT* number, std::string* text) const {
+    if (!site_) return false;
+    uint32_t engineNumber = EngineErrorNumber(static_cast<uint32_t>(status));
+    const char* message = StandardErrorMessage(site_->family, static_cast<uint32_t>(status));
+    if (!engineNumber || !message) return false;
+    *number = static_cast<HRESULT>(engineNumber);
+    *text = message;
+    return true;
+}
+
 IDispatch* NScript::GetScriptObject(const std::string& name) {
     if (!dispatch_ || name.empty()) return nullptr;
     com_var value;
@@ -160,6 +170,11 @@ IDispatch* NScript::GetScriptObject(const std::string& name) {
     if (FAILED(InvokeByNameRetrying(dispatch_.get(), name, DISPATCH_PROPERTYGET, nullptr, &value)))
         return nullptr;
     return value.ToDispatch();
+}
+
+HRESULT NScript::Interrupt() {
+    if (!engine_) return E_UNEXPECTED;
+    return engine_->InterruptScriptThread(SCRIPTTHREADID_ALL, nullptr, 0);
 }
 
 void NScript::Close() {
@@ -183,3 +198,7 @@ IDispatch* ScriptObject(NScript* script, const std::string& name) { return scrip
 bool SetScriptErrorsToCaller(NScript* script, bool on) { return script->SetErrorsToCaller(on); }
 
 void ScriptRecordError(NScript* script, HRESULT status) { script->RecordError(status); }
+
+bool ScriptStandardError(const NScript* script, HRESULT status, HRESULT* number, std::string* text) {
+    return script->StandardError(status, number, text);
+}

@@ -37,6 +37,9 @@ public:
     // A global script variable as a dispatch object (new reference), or null.
     IDispatch* GetScriptObject(const std::string& name);
     void Close();
+    // Stops the script code that runs now (the engine's interrupt, which may be called
+    // from any thread); the engine's answer.
+    HRESULT Interrupt();
 
     bool caseSensitive() const noexcept { return caseSensitive_; }
     // The script's event connections, ended by Close.
@@ -47,6 +50,8 @@ public:
     // Raises the status in VBScript's Err object (through Err.Raise, which keeps its
     // standard number and text); nothing under other engines.
     void RecordError(HRESULT status);
+    // See ScriptStandardError.
+    bool StandardError(HRESULT status, HRESULT* number, std::string* text) const;
     // See NScriptSite::errorsToCaller; returns the previous setting.
     bool SetErrorsToCaller(bool on) noexcept {
         if (!site_) return false;

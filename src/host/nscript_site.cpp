@@ -2,6 +2,7 @@
 #include "host/nscript_site.h"
 
 #include "host/console_writer.h"
+#include "host/script_watchdog.h"
 #include "host/source_file_table.h"
 #include "object/text.h"
 
@@ -14,6 +15,8 @@ STDMETHODIMP NScriptSite::QueryInterface(REFIID riid, void** ppv) {
         *ppv = static_cast<IActiveScriptSite*>(this);
     else if (IsEqualIID(riid, IID_IActiveScriptSiteWindow))
         *ppv = static_cast<IActiveScriptSiteWindow*>(this);
+    else if (IsEqualIID(riid, IID_IActiveScriptSiteInterruptPoll))
+        *ppv = static_cast<IActiveScriptSiteInterruptPoll*>(this);
     else
         return E_NOINTERFACE;
     AddRef();
@@ -65,7 +68,11 @@ STDMETHODIMP NScriptSite::GetDocVersionString(BSTR* version) {
 STDMETHODIMP NScriptSite::OnScriptTerminate(const VARIANT*, const EXCEPINFO*) { return S_OK; }
 STDMETHODIMP NScriptSite::OnStateChange(SCRIPTSTATE) { return S_OK; }
 STDMETHODIMP NScriptSite::OnEnterScript() { return S_OK; }
-STDMETHODIMP NScriptSite::OnLeaveScript() { return S_OK; }
+// A script stopped for its time limit ends the process as soon as the engine lets go.
+STDMETHODIMP NScriptSite::OnLeaveScript() {
+    EndTimedOutScript();
+    return S_OK;
+}
 
 STDMETHODIMP NScriptSite::GetWindow(HWND* hwnd) {
     if (!hwnd) return E_POINTER;
@@ -74,6 +81,8 @@ STDMETHODIMP NScriptSite::GetWindow(HWND* hwnd) {
 }
 
 STDMETHODIMP NScriptSite::EnableModeless(BOOL) { return S_OK; }
+
+STDMETHODIMP NScriptSite::QueryContinue() { return ScriptTimedOut() ? S_FALSE : S_OK; }
 
 void NScriptSite::KeepSourceText(unsigned long cookie, std::wstring text) {
     if (cookie == 0) return;
@@ -111,6 +120,8 @@ std::string FormatScriptError(const std::string& file, unsigned long line, const
 // answer only makes it report the same error again its own way.
 STDMETHODIMP NScriptSite::OnScriptError(IActiveScriptError* error) {
     if (!error) return S_OK;
+    // The interrupt of a time limit is reported by the process's end, not as an error.
+    EndTimedOutScript();
     // Not S_OK: the engine then hands the error itself back to its caller.
     if (errorsToCaller) return S_FALSE;
     try {

@@ -27,6 +27,7 @@ using NScriptItemList = std::vector<std::unique_ptr<NScriptItem>>;
 
 class NScriptSite final : public IActiveScriptSite,
                           public IActiveScriptSiteWindow,
+                          public IActiveScriptSiteInterruptPoll,
                           private RefCounted<NScriptSite> {
 public:
     NScriptSite() = default;
@@ -49,6 +50,8 @@ public:
     // IActiveScriptSiteWindow
     STDMETHODIMP GetWindow(HWND* hwnd) override;
     STDMETHODIMP EnableModeless(BOOL enable) override;
+    // IActiveScriptSiteInterruptPoll: engines that poll stop once a time limit ran out.
+    STDMETHODIMP QueryContinue() override;
 
     NScriptItemList items;
     // Which standard messages fill in errors the engine leaves without a description.

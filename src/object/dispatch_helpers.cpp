@@ -5,6 +5,7 @@
 #include "object/script_context.h"
 #include "object/text.h"
 
+#include <math.h>
 #include <stdio.h>
 
 HRESULT NameToId(IDispatch* disp, const std::string& name, DISPID* id) {
@@ -133,5 +134,29 @@ HRESULT ScriptToArray(const com_var& value, com_array& array, long limit) {
         com_var element;
         if (GetMemberByName(value, index, &element)) array.set(i, element);
     }
+    return S_OK;
+}
+
+HRESULT AutomationText(const com_var& value, std::string* text) {
+    if (value.IsString()) {
+        BSTR s = value.StringValue();
+        *text = s ? ToNarrow(s, static_cast<int>(SysStringLen(s))) : std::string();
+        return S_OK;
+    }
+    com_var converted;
+    HRESULT hr = VariantChangeType(&converted.v, const_cast<VARIANT*>(&value.v), 0, VT_BSTR);
+    if (FAILED(hr)) return hr;
+    BSTR s = converted.v.bstrVal;
+    *text = s ? ToNarrow(s, static_cast<int>(SysStringLen(s))) : std::string();
+    return S_OK;
+}
+
+HRESULT AutomationLong(const com_var& value, LONG* number) {
+    // Wine's conversion turns NaN into a number; the platform's refuses it.
+    if (value.IsNumeric() && isnan(value.ToNumber())) return DISP_E_OVERFLOW;
+    com_var converted;
+    HRESULT hr = VariantChangeType(&converted.v, const_cast<VARIANT*>(&value.v), 0, VT_I4);
+    if (FAILED(hr)) return hr;
+    *number = converted.v.lVal;
     return S_OK;
 }

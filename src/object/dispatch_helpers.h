@@ -29,3 +29,11 @@ com_var ArrayToScript(NScript* script, const com_array& array);
 // anything else, E_OUTOFMEMORY when the elements to read are more than an array can
 // hold or memory gives. The length is checked before any element is read.
 HRESULT ScriptToArray(const com_var& value, com_array& array, long limit = com_array::kMaxCount);
+
+// A value as OLE Automation turns it into text (VariantChangeType): true gives "-1",
+// 0.1 + 0.2 gives "0.3", an object its default value. DISP_E_TYPEMISMATCH (or the
+// object's own failure) when it has no text.
+HRESULT AutomationText(const com_var& value, std::string* text);
+// A value as OLE Automation turns it into a 32-bit integer (rounding half to even);
+// DISP_E_TYPEMISMATCH or DISP_E_OVERFLOW when it is none.
+HRESULT AutomationLong(const com_var& value, LONG* number);

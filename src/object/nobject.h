@@ -28,10 +28,18 @@ public:
     virtual HRESULT PutProp(const std::string& name, com_var value);
     // S_OK when name is a method or property, else DISP_E_UNKNOWNNAME.
     virtual HRESULT HasMember(const std::string& name);
+    // A collection's enumerator (IEnumVARIANT as VT_UNKNOWN), which For Each and
+    // Enumerator ask for by DISPID_NEWENUM; DISP_E_MEMBERNOTFOUND for other objects.
+    virtual HRESULT NewEnum(com_var&) { return DISP_E_MEMBERNOTFOUND; }
 
     // The object that answers the names this one does not know, or null: host
     // objects refuse unknown names, but the global object hands them to the engine.
     virtual IDispatchEx* Fallback() { return nullptr; }
+
+    // Whether failures reach the engine as its own numbered errors with their standard
+    // texts (an exception), as the stock script host's objects raise them, rather
+    // than as bare statuses, which some engines pass on without a text.
+    virtual bool StandardErrors() const { return false; }
 
     NScript* script() const noexcept { return script_; }
     bool caseSensitive() const noexcept { return caseSensitive_; }

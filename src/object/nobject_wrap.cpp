@@ -7,6 +7,7 @@
 #include "object/text.h"
 
 #include <math.h>
+#include <string.h>
 
 #include <stdexcept>
 
@@ -177,6 +178,7 @@ STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS*
         if (FAILED(hr) && id == DISPID_VALUE && (flags & DISPATCH_METHOD) && !object_->caseSensitive() &&
             object_->script())
             ScriptRecordError(object_->script(), hr);
+        if (FAILED(hr) && excep && object_->StandardErrors()) return Describe(hr, excep);
         return hr;
     } catch (const std::out_of_range&) {
         return DISP_E_BADPARAMCOUNT;  // a handler read an argument it did not count
@@ -185,7 +187,24 @@ STDMETHODIMP NObjectWrap::InvokeEx(DISPID id, LCID lcid, WORD flags, DISPPARAMS*
     }
 }
 
+HRESULT NObjectWrap::Describe(HRESULT status, EXCEPINFO* excep) {
+    HRESULT number;
+    std::string text;
+    if (!object_->script() || !ScriptStandardError(object_->script(), status, &number, &text)) return status;
+    memset(excep, 0, sizeof *excep);
+    excep->scode = number;
+    excep->bstrDescription = NewBstr(text);
+    return DISP_E_EXCEPTION;
+}
+
 HRESULT NObjectWrap::InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result) {
+    if (id == DISPID_NEWENUM) {
+        if (!(flags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET))) return DISP_E_MEMBERNOTFOUND;
+        com_var enumerator;
+        HRESULT hr = object_->NewEnum(enumerator);
+        if (hr == S_OK && result) enumerator.detach(result);
+        return hr;
+    }
     const std::string& name = MemberNameTable::NameOf(id);
     if (id != DISPID_VALUE && name.empty()) return DISP_E_UNKNOWNNAME;
 

@@ -72,6 +72,9 @@ private:
     friend class RefCounted<NObjectWrap>;
     ~NObjectWrap();
     HRESULT InvokeObject(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result);
+    // Fills excep with the engine's own error for a failure; DISP_E_EXCEPTION, or the
+    // status unchanged when the engine has no such error.
+    HRESULT Describe(HRESULT status, EXCEPINFO* excep);
     HRESULT ForwardDispID(IDispatchEx* fallback, BSTR name, DWORD flags, DISPID id, DISPID* pid);
     // The fallback's own DISPID of a forwarded member.
     HRESULT FallbackId(IDispatchEx* fallback, DISPID id, DISPID* target);

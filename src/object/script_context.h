@@ -25,6 +25,11 @@ bool SetScriptErrorsToCaller(NScript* script, bool on);
 // script reads (VBScript's Err); nothing elsewhere.
 void ScriptRecordError(NScript* script, HRESULT status);
 
+// The engine's own error for a host status, as the engines raise it for automation
+// objects: its number (0x800A0000 plus the engine's number) and standard text; false
+// when the engine has none.
+bool ScriptStandardError(const NScript* script, HRESULT status, HRESULT* number, std::string* text);
+
 // Routes engine errors for as long as it lives. On while the host makes a call into
 // the engine that belongs to the script's own call into the host (its failure goes
 // back to the script, whose try or On Error may catch it); off inside every call of

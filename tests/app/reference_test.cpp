@@ -12,6 +12,9 @@
 
 #include "app/namespace.h"
 #include "com/ncom_support.h"
+#include "com/nwscript.h"
+#include "com/nwsh_arguments.h"
+#include "com/nwsh_stream.h"
 #include "data/nbinary_blob.h"
 #include "data/nfile.h"
 #include "image/nimage.h"
@@ -53,6 +56,9 @@ std::map<std::string, Names> Owners() {
         {"file", Members<NFile>()},
         {"blob", Members<NBinaryBlob>()},
         {"handler", events},
+        {"WScript", Members<NWScript>()},
+        {"Arguments", Members<NWshArguments>()},
+        {"stream", Members<NWshStream>()},
     };
 }
 

@@ -51,7 +51,9 @@ function count(cls, refused, ms) {
 function isKnown(where, value) {
     for (var i = 0; i < known.length; i++) {
         var k = known[i];
-        if ((k.where == "*" || k.where == where) && (k.value == "*" || k.value == value)) return true;
+        // "class/*" stands for every member of the class.
+        var whole = k.where.slice(-2) == "/*" && where.indexOf(k.where.slice(0, -1)) == 0;
+        if ((k.where == "*" || k.where == where || whole) && (k.value == "*" || k.value == value)) return true;
     }
     return false;
 }
@@ -383,6 +385,20 @@ sweepTable("NFile", "stdin", function () { return stdin; });
 
 // ---- COM
 sweepTable("NComSupport", "COM", function () { return COM; });
+
+// ---- WScript, its argument collections and streams. Quit ends the process and runs
+// only in its refused forms; Sleep waits no longer than sleep does here. Their values
+// become text or numbers as OLE Automation converts them, which asks an object for its
+// value: the huge array's is a string of 268 million commas, minutes of work by design.
+for (var wsh in { WScript: 1, Arguments: 1, Named: 1, StdIn: 1, StdOut: 1 }) known.push({ where: wsh + "/*", value: "hugeArray" });
+sweepTable("NWScript", "WScript", function () { return WScript; }, { Quit: globalBlocks.exit, Sleep: globalBlocks.sleep });
+WScript.Timeout = 0;
+sweepTable("NWshArguments", "Arguments", function () { return WScript.Arguments; });
+sweepMethod("Arguments", "Arguments/", "", [1, 1], function () { return WScript.Arguments; });
+sweepTable("NWshArguments", "Named", function () { return WScript.Arguments.Named; });
+sweepTable("NWshStream", "StdIn", function () { return WScript.StdIn; });
+// Standard error was rewound above: its writes would land over earlier lines.
+sweepTable("NWshStream", "StdOut", function () { return WScript.StdOut; });
 
 // ---- DllFunc calls: one per parameter kind, each safe with any value (a blob
 // argument that is no blob passes a null pointer, which lstrcmpA checks for)

@@ -343,6 +343,11 @@ Function Prepared(kind)
         Prepared.close
     Case "stdin": Set Prepared = stdin
     Case "com": Set Prepared = COM
+    Case "wscript": Set Prepared = WScript
+    Case "arguments": Set Prepared = WScript.Arguments
+    Case "named": Set Prepared = WScript.Arguments.Named
+    Case "wstdin": Set Prepared = WScript.StdIn
+    Case "wstderr": Set Prepared = WScript.StdErr
     Case "dllfunc": Set Prepared = dllFn
     End Select
 End Function
@@ -507,6 +512,22 @@ SweepTable "NFile", "File", "fileOut", noBlocks
 If Not tiny Then SweepTable "NFile", "File", "fileClosed", noBlocks
 SweepTable "NFile", "stdin", "stdin", noBlocks
 SweepTable "NComSupport", "COM", "com", noBlocks
+
+' ---- WScript, its argument collections and streams: Quit runs only in its refused
+' forms, Sleep no longer than sleep does here
+Dim wscriptBlocks : Set wscriptBlocks = CreateObject("Scripting.Dictionary")
+wscriptBlocks.Add "quit", "exit"
+wscriptBlocks.Add "sleep", "sleep"
+SweepTable "NWScript", "WScript", "wscript", wscriptBlocks
+WScript.Timeout = 0
+SweepTable "NWshArguments", "Arguments", "arguments", noBlocks
+SweepMethod "Arguments", "arguments/", "default", 1, 1, "arguments", ""
+SweepTable "NWshArguments", "Named", "named", noBlocks
+SweepTable "NWshStream", "StdIn", "wstdin", noBlocks
+stderr.print "sweep: stderr writes begin"
+SweepTable "NWshStream", "StdErr", "wstderr", noBlocks
+stderr.print ""
+stderr.print "sweep: stderr writes end"
 
 ' ---- DllFunc calls
 Dim df, paramCount

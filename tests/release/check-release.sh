@@ -73,6 +73,7 @@ check_zip() {
     [ -f "$zip" ] || { fail "no $zip: run scripts/release.sh"; return; }
     dir="$tmp/リリース test/kova-$version-$win"
     export KOVA_ARCH=${arch[$win]} KOVA_WINEPREFIX="$tmp/wine-$win" KOVA_EXE="$dir/kova.exe"
+    export WINEPREFIX="$KOVA_WINEPREFIX"
     mkdir -p "$dir"
     unzip -q "$zip" -d "$dir" || { fail "$zip does not unpack"; return; }
     local exe="$dir/kova.exe" objdump="${arch[$win]}-w64-mingw32-objdump"
@@ -167,7 +168,7 @@ check_zip() {
     same "clock.js" "$(head -n 1 "$examples/clock.out")" "$(sed -f "$examples/clock.mask" <<<"$out")"
     holds "clock.png saved" test -s "$dir/clock/clock.png"
 
-    WINEPREFIX="$KOVA_WINEPREFIX" "$KOVA_WINESERVER" -k 2>/dev/null || true
+    "$KOVA_WINESERVER" -k 2>/dev/null || true
     rm -rf "$KOVA_WINEPREFIX" "$KOVA_WINEPREFIX.lock" "$tmp/リリース test"
 }
 

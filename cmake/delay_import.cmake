@@ -91,9 +91,11 @@ function(kova_delay_import var)
         endif()
       endforeach()
       file(WRITE "${outdir}/${name}.def" "${def}")
+      # Named from inside the folder: dlltool makes its symbol names from the paths it
+      # is given, and no path of the build folder belongs in the program.
       execute_process(COMMAND "${CMAKE_DLLTOOL}" -m ${machine} ${kill_at}
-          -d "${outdir}/${name}.def" -y "${delay}"
-        RESULT_VARIABLE rc ERROR_VARIABLE err)
+          -d "${name}.def" -y "lib${name}_delay.a"
+        WORKING_DIRECTORY "${outdir}" RESULT_VARIABLE rc ERROR_VARIABLE err)
       if(NOT rc EQUAL 0)
         message(FATAL_ERROR "${CMAKE_DLLTOOL} cannot make ${delay}: ${err}")
       endif()

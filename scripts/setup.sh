@@ -5,7 +5,8 @@
 #   2. builds static libpng, libjpeg-turbo, libffi and GoogleTest for
 #      x86_64-w64-mingw32 and i686-w64-mingw32 from Debian's sources;
 #   3. keeps the image test files of the libpng and libjpeg-turbo sources under
-#      testdata/ (see TESTDATA);
+#      testdata/ (see TESTDATA), and the licence texts of the libraries kova.exe
+#      links in under licenses/ (see LICENSES);
 #   4. links <repo>/.cache/deps to the finished prefixes.
 #
 # The libraries live in a cache outside the repo (KOVA_CACHE, default
@@ -28,7 +29,7 @@ JPEG_SRC=libjpeg-turbo JPEG_PIN=1:2.1.5-2
 FFI_SRC=libffi      FFI_PIN=3.4.4-1
 
 # Bump when a build recipe below changes so every machine rebuilds.
-RECIPE=1
+RECIPE=4
 
 # Test files kept from the sources: a folder under $DEPS/testdata, then the folder of
 # the unpacked sources it is copied from. A cache that lacks one of them gets them
@@ -37,6 +38,16 @@ TESTDATA=(
   "pngsuite $PNG_SRC/contrib/pngsuite"    # libpng's conformance suite, interlaced/ too
   "testpngs $PNG_SRC/contrib/testpngs"    # every colour type with gamma chunks; crashers/
   "jpeg $JPEG_SRC/testimages"             # libjpeg-turbo's test images
+)
+
+# Licence texts that the release packages (scripts/release.sh) ship beside kova.exe: a
+# file under $DEPS/licenses, then the file of the unpacked sources it is copied from.
+# Kept and fetched again like the test files.
+LICENSES=(
+  "libpng-LICENSE.txt $PNG_SRC/LICENSE"
+  "libjpeg-turbo-LICENSE.md $JPEG_SRC/LICENSE.md"
+  "libjpeg-turbo-README.ijg $JPEG_SRC/README.ijg"
+  "libffi-LICENSE.txt $FFI_SRC/LICENSE"
 )
 
 APT_PACKAGES=(
@@ -382,13 +393,24 @@ cmake_cross() {
     "$@"
 }
 
+# Each function and object in a section of its own: kova.exe links with --gc-sections,
+# which then leaves out what the program never calls (most of libpng's API, say).
+# i686 code unwinds through DWARF tables, one per object, which the linker keeps whole
+# with every function they describe; libpng and libjpeg-turbo get none there. They need
+# none: their errors longjmp, which on i686 reads no tables, and no C++ exception passes
+# through them. (On x86_64 the unwind tables stay: longjmp itself unwinds by them.)
+section_flags() {
+  echo "-ffunction-sections -fdata-sections"
+  [ "$1" != i686 ] || echo "-fno-asynchronous-unwind-tables -fno-unwind-tables"
+}
+
 # configure_cross ARCH ARGS...: autotools configure for ARCH into $DEPS/ARCH.
 configure_cross() {
   local arch=$1; shift
   local t; t=$(triple "$arch")
   ./configure --host="$t" --prefix="$DEPS/$arch" \
     CC="$t-gcc-posix" CXX="$t-g++-posix" AR="$t-ar" RANLIB="$t-ranlib" \
-    STRIP="$t-strip" CFLAGS="-O2" "$@"
+    STRIP="$t-strip" CFLAGS="-O2 $(section_flags "$arch" | paste -sd' ')" "$@"
 }
 
 build_libpng() {
@@ -399,10 +421,18 @@ build_libpng() {
   make install
 }
 
+# Size, at no cost in speed for what kova.exe does: on x86 the SIMD Huffman encoder,
+# which keeps its own bit-count table, does the baseline encoding kova.exe asks for. So
+# the C encoders count bits with the processor's instruction instead of a 64 KB table
+# each (the library's choice on Arm), and the C baseline one is compiled for size
+# (cmake/libjpeg-size.cmake). kova.exe writes no arithmetic-coded files; it still reads
+# them.
 build_libjpeg() {
   local arch=$1 dir="$SCRATCH/build/libjpeg-$1"
   rm -rf "$dir"
   cmake_cross "$arch" -S "$SCRATCH/src/$JPEG_SRC" -B "$dir" \
+    -DCMAKE_C_FLAGS="$(section_flags "$arch" | paste -sd' ') -DUSE_CLZ_INTRINSIC" \
+    -DCMAKE_PROJECT_INCLUDE="$ROOT/cmake/libjpeg-size.cmake" -DWITH_ARITH_ENC=OFF \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DREQUIRE_SIMD=ON \
     -DWITH_JPEG8=OFF -DWITH_TURBOJPEG=ON
   cmake --build "$dir" -j"$JOBS"
@@ -412,8 +442,10 @@ build_libjpeg() {
 build_libffi() {
   local arch=$1 dir="$SCRATCH/build/libffi-$1"
   rm -rf "$dir"; cp -a "$SCRATCH/src/$FFI_SRC" "$dir"; cd "$dir"
+  # Its unwind tables stay: a native function called through it may call back into
+  # the program, whose C++ code unwinds across the call.
   configure_cross "$arch" --disable-shared --enable-static --disable-docs \
-    --disable-multi-os-directory
+    --disable-multi-os-directory CFLAGS="-O2 $(section_flags x86_64 | paste -sd' ')"
   make -j"$JOBS"
   make install
 }
@@ -471,8 +503,8 @@ build_deps() {
   for arch in "${ARCHES[@]}"; do
     mkdir -p "$DEPS/$arch"
     # libjpeg-turbo and GoogleTest are configured with the project's
-    # toolchain files, the only part of the repo the libraries depend on:
-    # bump RECIPE when they change.
+    # toolchain files and cmake/libjpeg-size.cmake, the only parts of the repo
+    # the libraries depend on: bump RECIPE when they change.
     step "libpng $arch" build_libpng "$arch"
     step "libjpeg-turbo $arch" build_libjpeg "$arch"
     step "libffi $arch" build_libffi "$arch"
@@ -487,29 +519,36 @@ build_deps() {
   date -u +%FT%TZ >"$DEPS/.complete"
 }
 
-# --- test data -------------------------------------------------------------
+# --- test data and licence texts -------------------------------------------
 
 have_testdata() {
   local entry
   for entry in "${TESTDATA[@]}"; do
     [ -d "$DEPS/testdata/${entry%% *}" ] || return 1
   done
+  for entry in "${LICENSES[@]}"; do
+    [ -f "$DEPS/licenses/${entry%% *}" ] || return 1
+  done
 }
 
-# Copies the test files out of the unpacked sources into $DEPS/testdata, which
-# appears whole or not at all.
+# Copies the test files and the licence texts out of the unpacked sources into
+# $DEPS/testdata and $DEPS/licenses, each of which appears whole or not at all.
 copy_testdata() {
-  local d="$DEPS/testdata" entry
-  rm -rf "$d" "$d.part"
-  mkdir -p "$d.part"
+  local d="$DEPS/testdata" l="$DEPS/licenses" entry
+  rm -rf "$d" "$d.part" "$l" "$l.part"
+  mkdir -p "$d.part" "$l.part"
   for entry in "${TESTDATA[@]}"; do
     cp -a "$SCRATCH/src/${entry#* }" "$d.part/${entry%% *}"
   done
+  for entry in "${LICENSES[@]}"; do
+    cp "$SCRATCH/src/${entry#* }" "$l.part/${entry%% *}"
+  done
   mv "$d.part" "$d"
+  mv "$l.part" "$l"
 }
 
-# Caches built before the test data was kept get it without rebuilding anything:
-# the two source packages are fetched again for it alone.
+# Caches built before the test data or the licence texts were kept get them without
+# rebuilding anything: the source packages are fetched again for them alone.
 add_testdata() {
   need_root "fetching the test data"
   set -m
@@ -519,6 +558,7 @@ add_testdata() {
   mkdir -p "$LOGS" "$SCRATCH"
   step "fetch $PNG_SRC" fetch_source "$PNG_SRC" "$PNG_PIN"
   step "fetch $JPEG_SRC" fetch_source "$JPEG_SRC" "$JPEG_PIN"
+  step "fetch $FFI_SRC" fetch_source "$FFI_SRC" "$FFI_PIN"
   step "test data" copy_testdata
   rm -rf "$CACHE/scratch"
   trap - INT TERM HUP
@@ -554,7 +594,7 @@ main() {
   SCRATCH="$CACHE/scratch"
 
   if [ -f "$DEPS/.complete" ] && have_testdata; then
-    say "libraries and test data: $DEPS (cached)"
+    say "libraries, test data and licence texts: $DEPS (cached)"
   else
     # One build per cache at a time; a second run waits and then finds it done.
     exec 9>"$CACHE/.lock"
@@ -570,11 +610,11 @@ main() {
       say "libraries: $DEPS (built in $((SECONDS - start))s)"
     fi
     if have_testdata; then
-      say "test data: $DEPS/testdata (cached)"
+      say "test data and licence texts: $DEPS (cached)"
     else
-      say "fetching the test data into $DEPS/testdata"
+      say "fetching the test data and licence texts into $DEPS"
       add_testdata
-      say "test data: $DEPS/testdata"
+      say "test data: $DEPS/testdata; licence texts: $DEPS/licenses"
     fi
     exec 9>&-
   fi

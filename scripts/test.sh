@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up (quickly, when already done), builds both targets, runs the native
 # sanitizer tests and fuzzers, then every test of the program under ctest for each
-# target: unit tests and script tests, run under Wine. Needs no display of
-# its own: a private Xvfb is started when DISPLAY is unset.
+# target: unit tests and script tests, run under Wine; last, makes the release
+# packages and tests them. Needs no display of its own: a private Xvfb is started
+# when DISPLAY is unset.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -26,4 +27,10 @@ for arch in ${KOVA_ARCHES:-x86_64 i686}; do
     (cd "$root/build/$arch" && ctest -j "$(nproc)" --output-on-failure --timeout 300 </dev/null) ||
         status=1
 done
+# The release packages, built clean, then unpacked into fresh Wine prefixes and run as
+# a user would run them. KOVA_RELEASE_TEST=0 leaves them out.
+if [ "${KOVA_RELEASE_TEST:-1}" != 0 ]; then
+    echo "test: release packages"
+    { "$root/scripts/release.sh" && "$root/tests/release/check-release.sh"; } </dev/null || status=1
+fi
 exit "$status"

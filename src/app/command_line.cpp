@@ -3,8 +3,10 @@
 
 #include "object/text.h"
 
+#include "kova_version.h"
+
 const char* const ProductBanner =
-    "KOVA - console script host ver0.00a,\n"
+    "KOVA - console script host ver" KOVA_VERSION ",\n"
     "  by the KOVA developers";
 
 std::string ChooseEngine(const StartupOptions& options) {

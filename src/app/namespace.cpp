@@ -27,7 +27,9 @@
 #include "window/nframe.h"
 #include "window/nprogress.h"
 
-const char* const VersionText = "KOVA ver.0.00a";
+#include "kova_version.h"
+
+const char* const VersionText = "KOVA ver." KOVA_VERSION;
 
 namespace {
 const char* const kScriptName = "Script";

@@ -1,12 +1,14 @@
 #!/bin/sh
 # Compiles kova.rc with both MinGW windres targets under several build
 # locales and checks that the output does not depend on either, and that the
-# Japanese texts land in the resources as the right UTF-16 code units.
+# Japanese texts and the version land in the resources as the right UTF-16 code units.
 #
-# Usage: tests/res/check-rc.sh        (exit status 0 when every check passes)
+# Usage: tests/res/check-rc.sh GENERATED   (GENERATED: a build folder's generated/, which
+#        holds kova_version.h; exit status 0 when every check passes)
 set -u
 
 here=$(cd "$(dirname "$0")/../../res" && pwd)
+generated=${1:?usage: check-rc.sh GENERATED-FOLDER}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 pass=0
@@ -32,7 +34,7 @@ for arch in x86_64 i686; do
     windres=$arch-w64-mingw32-windres
     for loc in C C.UTF-8 ja_JP.UTF-8 ja_JP.SJIS; do
         out=$tmp/$arch-$loc.res
-        if ! LANG=$loc LC_ALL=$loc "$windres" -O res "$here/kova.rc" "$out" 2>"$tmp/err"; then
+        if ! LANG=$loc LC_ALL=$loc "$windres" -I "$generated" -O res "$here/kova.rc" "$out" 2>"$tmp/err"; then
             bad "$windres ($loc) failed: $(cat "$tmp/err")"
             continue
         fi
@@ -51,6 +53,11 @@ done
 # Each dialog has one Cancel button and one font face.
 n=$(count "$first" "$cancel"); [ "$n" = 2 ] && ok "Cancel text twice as UTF-16" || bad "Cancel text found $n times, want 2"
 n=$(count "$first" "$face");   [ "$n" = 2 ] && ok "font face twice as UTF-16"   || bad "font face found $n times, want 2"
+
+# FileVersion and ProductVersion hold the version text.
+version=$(sed -n 's/^#define KOVA_VERSION "\(.*\)"$/\1/p' "$generated/kova_version.h")
+n=$(count "$first" "$(utf16 "$version") 00 00")
+[ -n "$version" ] && [ "$n" = 2 ] && ok "version $version twice as UTF-16" || bad "version '$version' found $n times, want 2"
 
 # The program looks the resources up by these names.
 for name in IDR_MAINFRAME IDD_INPUTBOX IDD_PROGRESSBOX; do

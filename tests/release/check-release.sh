@@ -149,7 +149,7 @@ check_zip() {
     cd "$dir" && start_script examples\\clock.js --demo clock
     cd "$root"
     local window=
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         window="$(xdotool search --name '^KOVA Clock$' 2>/dev/null | head -n 1)" && [ -n "$window" ] && break
         sleep 0.1
     done

@@ -1,8 +1,11 @@
 # Sourced by ./kova: a private Xvfb, and a Wine server of its own, for one run that
 # has no display. Both end with the run, however it ends (also when ./kova is killed),
 # so none is left behind and the run's windows cannot outlive it.
-#   kova_display_start        starts the Xvfb and sets DISPLAY; on failure returns 1
-#                             and leaves the reason in KOVA_DISPLAY_WHY
+#   kova_display_start [run]  starts the Xvfb and sets DISPLAY; on failure returns 1
+#                             and leaves the reason in KOVA_DISPLAY_WHY. With "run",
+#                             the Xvfb ends by itself when its last client leaves,
+#                             which suits one program's run (not a test suite's, whose
+#                             display is idle between tests)
 #   kova_display_stop         stops it
 #   kova_display_prefix       (after wine-env.sh) moves WINEPREFIX to a prefix of the
 #                             run's own that shares the project prefix's files, and
@@ -23,8 +26,9 @@ kova_display_start() {
     # Xvfb picks a free display number itself and writes it once it accepts clients,
     # so two runs at once get two displays and nobody waits longer than needed. In a
     # session of its own, a Ctrl+C at the terminal does not end it under the program.
-    # It ends by itself when its last client leaves (-terminate).
-    coproc KOVA_XVFB { exec setsid Xvfb -displayfd 1 -terminate -screen 0 1024x768x24 -nolisten tcp 2>/dev/null; }
+    local terminate=
+    [ "${1:-}" != run ] || terminate=-terminate
+    coproc KOVA_XVFB { exec setsid Xvfb -displayfd 1 $terminate -screen 0 1024x768x24 -nolisten tcp 2>/dev/null; }
     local number= in=${KOVA_XVFB[0]} out=${KOVA_XVFB[1]}
     read -r -t 20 number <&"$in" || true
     exec {in}<&- {out}>&-
@@ -36,9 +40,9 @@ kova_display_start() {
     export DISPLAY=":$number"
 }
 
-# Wine's last connections close a moment after the program ends; the Xvfb ends when
-# they have. Ended before, it would leave Wine writing "X connection broken" to the
-# script's standard error.
+# Wine's last connections close a moment after the program ends; a run's Xvfb ends
+# when they have. Ended before, it would leave Wine writing "X connection broken" to
+# the script's standard error.
 kova_display_stop() {
     local _
     for _ in $(seq 60); do kill -0 "$KOVA_XVFB_PID" 2>/dev/null || break; sleep 0.05; done

@@ -14,18 +14,6 @@ constexpr HRESULT kBadFileMode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 
 constexpr HRESULT kBadFileNumber = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 52);
 constexpr HRESULT kPastEnd = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 62);
 
-// Holds the stream's lock over a run of unlocked reads.
-class StreamLock {
-public:
-    explicit StreamLock(FILE* stream) : stream_(stream) { _lock_file(stream_); }
-    ~StreamLock() { _unlock_file(stream_); }
-    StreamLock(const StreamLock&) = delete;
-    StreamLock& operator=(const StreamLock&) = delete;
-
-private:
-    FILE* stream_;
-};
-
 HRESULT CountArgument(const com_var& value, LONG* count) {
     HRESULT hr = AutomationLong(value, count);
     if (SUCCEEDED(hr) && *count < 0) hr = E_INVALIDARG;

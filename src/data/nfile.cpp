@@ -17,20 +17,6 @@
 #include <memory>
 #include <vector>
 
-namespace {
-// Holds the stream's lock over a run of unlocked character reads.
-class StreamLock {
-public:
-    explicit StreamLock(FILE* stream) : stream_(stream) { _lock_file(stream_); }
-    ~StreamLock() { _unlock_file(stream_); }
-    StreamLock(const StreamLock&) = delete;
-    StreamLock& operator=(const StreamLock&) = delete;
-
-private:
-    FILE* stream_;
-};
-
-}  // namespace
 
 // Whole runs of the stream's buffer are searched and copied at once; the run-time
 // library refills it (translating line ends in text mode).

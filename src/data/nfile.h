@@ -13,6 +13,18 @@
 // not even one byte could be read. stdin.gets reads its lines this way.
 bool ReadLineBytes(FILE* stream, std::string& line);
 
+// Holds a stream's lock over a run of unlocked reads.
+class StreamLock {
+public:
+    explicit StreamLock(FILE* stream) : stream_(stream) { _lock_file(stream_); }
+    ~StreamLock() { _unlock_file(stream_); }
+    StreamLock(const StreamLock&) = delete;
+    StreamLock& operator=(const StreamLock&) = delete;
+
+private:
+    FILE* stream_;
+};
+
 class NFile : public NMembers<NFile> {
 public:
     explicit NFile(NScript* script);
